@@ -7,6 +7,8 @@ BRAVENT_PACKAGES=(
   libsqlite3-dev sqlite3
   libxlsxwriter-dev libfreexl-dev libzip-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # peer checks of the exported files and printed pages
+  python3-openpyxl python3-xlrd python3-dbfread poppler-utils
 )
 
 bravent_missing_packages() {

@@ -1,0 +1,78 @@
+#include "shell/program.h"
+
+#include "runtime/message_presenter.h"
+#include "shell/escp_defaults.h"
+#include "storage/dictionary/dictionary.h"
+#include "storage/errors/error_manager.h"
+#include "storage/settings/settings.h"
+
+#include <QLibraryInfo>
+#include <QVersionNumber>
+
+namespace bv {
+
+Program::Program(Platform& platform, QString settingsFile)
+    : platform_(platform), settingsFile_(std::move(settingsFile)) {}
+
+Program::~Program() {
+  if (started_) shutDown();
+}
+
+bool Program::runtimeAcceptsBuild() {
+  // The Qt libraries loaded must be at least the version the program was built with.
+  return QLibraryInfo::version() >= QVersionNumber(QT_VERSION_MAJOR, QT_VERSION_MINOR);
+}
+
+void Program::startUp() {
+  ErrorManager::instance();  // loads the built-in message table
+  steps_ << QStringLiteral("errores");
+  Dictionary::instance();
+  steps_ << QStringLiteral("diccionario");
+
+  matcher_.setOption(1, true);
+  matcher_.setOption(2, false);
+  StringMatcher::setProgramMatcher(&matcher_);
+  steps_ << QStringLiteral("comparador");
+
+  // A settings file that cannot be read is reported by the settings object
+  // itself; start-up goes on to the main frame in any case.
+  Settings::global().open(settingsFile_);
+  steps_ << QStringLiteral("configuracion");
+
+  escp_.SETDEFAULTESCP(defaultEscpCodes());
+  escp_.INIT();
+  steps_ << QStringLiteral("escp");
+
+  if (platform_.dragFullWindows()) {
+    platform_.setDragFullWindows(false);
+    switchedDragOff_ = true;
+  }
+  steps_ << QStringLiteral("arrastre");
+  started_ = true;
+}
+
+void Program::shutDown() {
+  if (!started_) return;
+  started_ = false;
+  Settings::global().flush();
+  steps_ << QStringLiteral("guardar configuracion");
+  if (switchedDragOff_) {
+    platform_.setDragFullWindows(true);
+    switchedDragOff_ = false;
+  }
+  steps_ << QStringLiteral("restaurar arrastre");
+  Settings::global().close();
+  StringMatcher::setProgramMatcher(nullptr);
+  steps_ << QStringLiteral("liberar");
+}
+
+int runProgram(Platform& platform, const std::function<void(Program&)>& mainFrame) {
+  if (!Program::runtimeAcceptsBuild()) return 0;
+  Program program(platform);
+  program.startUp();
+  mainFrame(program);
+  program.shutDown();
+  return 0;
+}
+
+}  // namespace bv

@@ -1,0 +1,50 @@
+#pragma once
+// The program's entry and its process-wide services, brought up in a fixed order
+// around the main frame and taken down again in reverse.
+#include "runtime/escp_manager.h"
+#include "runtime/platform.h"
+#include "runtime/string_matcher.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace bv {
+
+class Program {
+ public:
+  explicit Program(Platform& platform, QString settingsFile = QStringLiteral("bravent.INI"));
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // Whether the window runtime accepts the build this program was made for.
+  static bool runtimeAcceptsBuild();
+
+  // Start-up, steps 2 to 7: error manager, data dictionary, string matcher,
+  // settings file, printer codes, full-window dragging.
+  void startUp();
+  // Shut-down, steps 1 to 3: flush the settings, restore full-window dragging,
+  // release the services in reverse order.
+  void shutDown();
+
+  KalEscpManagerClass& escp() { return escp_; }
+  StringMatcher& matcher() { return matcher_; }
+  // The steps taken so far, by name, in order (read by tests).
+  const QStringList& steps() const { return steps_; }
+
+ private:
+  Platform& platform_;
+  QString settingsFile_;
+  StringMatcher matcher_;
+  KalEscpManagerClass escp_;
+  bool switchedDragOff_ = false;
+  bool started_ = false;
+  QStringList steps_;
+};
+
+// Runs the whole life of the program: start-up, the main frame (which returns
+// when the user closes it), shut-down. The exit code is always 0.
+int runProgram(Platform& platform, const std::function<void(Program&)>& mainFrame);
+
+}  // namespace bv

@@ -1,0 +1,51 @@
+#include "runtime/platform.h"
+#include "shell/program.h"
+#include "storage/settings/settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace bv;
+
+namespace {
+struct InTempDir {
+  QTemporaryDir dir;
+  QString previous = QDir::currentPath();
+  InTempDir() { QDir::setCurrent(dir.path()); }
+  ~InTempDir() { QDir::setCurrent(previous); }
+};
+}  // namespace
+
+TEST(Program, StartsAndStopsInOrderAroundTheFrame) {
+  InTempDir tmp;
+  FakePlatform platform(false);
+  QStringList seenByFrame;
+  runProgram(platform, [&](Program& p) {
+    seenByFrame = p.steps();
+    EXPECT_TRUE(p.escp().initialised());
+    EXPECT_EQ(p.escp().defaults().size(), 24);
+    EXPECT_EQ(StringMatcher::programMatcher(), &p.matcher());
+    EXPECT_TRUE(p.matcher().option(1));
+    EXPECT_FALSE(p.matcher().option(2));
+  });
+  EXPECT_EQ(seenByFrame, (QStringList{"errores", "diccionario", "comparador", "configuracion",
+                                      "escp", "arrastre"}));
+  EXPECT_EQ(StringMatcher::programMatcher(), nullptr);
+  // A missing settings file did not stop start-up, and shut-down wrote it.
+  EXPECT_TRUE(QFile::exists(tmp.dir.filePath("bravent.INI")));
+}
+
+TEST(Program, FullWindowDraggingOffForTheRunOnlyWhenItWasOn) {
+  InTempDir tmp;
+  FakePlatform on(true);
+  runProgram(on, [&](Program&) { EXPECT_FALSE(on.dragFullWindows()); });
+  EXPECT_TRUE(on.dragFullWindows());
+  EXPECT_EQ(on.writes(), 2);
+
+  FakePlatform off(false);
+  runProgram(off, [&](Program&) {});
+  EXPECT_FALSE(off.dragFullWindows());
+  EXPECT_EQ(off.writes(), 0);
+}
