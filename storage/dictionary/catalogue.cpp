@@ -7,21 +7,21 @@
 // orders, so the walk meets exactly those. Ignoring letter case would serve
 // neither: blanks would still collide, and an "i" would sort among the "I"s and
 // end the walk early, leaving later marked orders unprinted.
-#include "storage/dictionary/table_spec.h"
+#include "storage/dictionary/table_declaration.h"
 
 namespace bv::dictionary {
 namespace {
 
-using F = FieldSpec;
-using K = KeySpec;
-using R = RuleSpec;
-using P = PrimeSpec;
+using F = FieldDecl;
+using K = KeyDecl;
+using R = RuleDecl;
+using P = PrimeDecl;
 
 // Linea, Carta, Marca, TipoCli and Localidad share one shape: an auto-numbered
 // code and a description, with further fields for Linea.
-TableSpec codeTable(const char* label, const char* prefix, int descriptionLength,
-                    std::vector<FieldSpec> further = {}) {
-  std::vector<FieldSpec> fields{
+TableDecl codeTable(const char* label, const char* prefix, int descriptionLength,
+                    std::vector<FieldDecl> further = {}) {
+  std::vector<FieldDecl> fields{
       F::number("CODIGO", 2, 0).picture("n3"),
       F::text("DESCRIPCION", descriptionLength)
           .picture(("s" + std::to_string(descriptionLength)).c_str()),
@@ -37,15 +37,15 @@ TableSpec codeTable(const char* label, const char* prefix, int descriptionLength
 }
 
 // One row of the label sheet: three labels side by side, three lines each.
-std::vector<FieldSpec> labelLines() {
-  std::vector<FieldSpec> fields;
+std::vector<FieldDecl> labelLines() {
+  std::vector<FieldDecl> fields;
   for (const char* label : {"1", "2", "3"})
     for (const char* line : {"A", "B", "C"})
       fields.push_back(F::text(("LINEA_" + std::string(line) + label).c_str(), 40).picture("s40"));
   return fields;
 }
 
-TableSpec basicos() {
+TableDecl basicos() {
   return {
       .label = "Basicos",
       .prefix = "BAS",
@@ -66,7 +66,7 @@ TableSpec basicos() {
               F::number("MARGENUTILIDAD", 3, 2).prompt("Margen Utilidad:").picture("n7.2"),
               F::text("COLUMNA_EN_EXCEL", 2).prompt("Columna &Excel:").picture("s2"),
           },
-      .memo = MemoSpec{"FICHA_TECNICA", "Ficha tecnica:",
+      .memo = MemoDecl{"FICHA_TECNICA", "Ficha tecnica:",
                        "Datos tecnicos que pueda considerarse de utilidad"},
       .keys = {K("KEYDES", "Por Descripcion", {"DESCRIPCION"}),
                K("KEYCOLUMNA", "Por Columna_en_Excel", {"COLUMNA_EN_EXCEL"}).unique().excludeBlank(),
@@ -76,7 +76,7 @@ TableSpec basicos() {
   };
 }
 
-TableSpec terminado() {
+TableDecl terminado() {
   return {
       .label = "Terminado",
       .prefix = "TER",
@@ -91,7 +91,7 @@ TableSpec terminado() {
               F::number("MARGENUTILIDAD", 4, 2).prompt("Margen Utilidad:").picture("n6.2"),
               F::text("SISTEMA", 1).prompt("Sistema").option("M", "Mezcla").option("E", "Entintado"),
           },
-      .memo = MemoSpec{"FICHA_TECNICA", "&Ficha Tecnica:"},
+      .memo = MemoDecl{"FICHA_TECNICA", "&Ficha Tecnica:"},
       .keys = {K("KEYDES", "Por Descripcion", {"DESCRIPCION"}),
                K("KEYCOD", "Por Codigo", {"CODIGO"}).unique().primary(),
                K("KEYLIN", "Por Linea", {"LINEA"}),
@@ -102,7 +102,7 @@ TableSpec terminado() {
   };
 }
 
-TableSpec relacion() {
+TableDecl relacion() {
   return {
       .label = "Relacion",
       .prefix = "REL",
@@ -112,7 +112,7 @@ TableSpec relacion() {
   };
 }
 
-TableSpec linea() {
+TableDecl linea() {
   return codeTable("Linea", "LIN", 30,
                    {F::number("BONI1", 3, 2).prompt("Bonificación 1:").picture("n-7.2"),
                     F::number("BONI2", 3, 2).prompt("Bonificación 2:").picture("n-7.2"),
@@ -120,7 +120,7 @@ TableSpec linea() {
                     F::number("MARGEN", 3, 2).prompt("Margen de Utilidad:").picture("n-7.2")});
 }
 
-TableSpec dolar() {
+TableDecl dolar() {
   return {
       .label = "Dolar",
       .prefix = "DOL",
@@ -130,7 +130,7 @@ TableSpec dolar() {
   };
 }
 
-TableSpec clientes() {
+TableDecl clientes() {
   return {
       .label = "Clientes",
       .prefix = "CLI",
@@ -147,7 +147,7 @@ TableSpec clientes() {
               F::text("WEB", 30).prompt("&Web:").picture("s30"),
               F::number("TIPO_DE_CLIENTE", 2, 0).prompt("&Tipo de cliente:").picture("n3"),
           },
-      .memo = MemoSpec{"FICHA_TECNICA", "&Ficha tecnica:"},
+      .memo = MemoDecl{"FICHA_TECNICA", "&Ficha tecnica:"},
       .keys = {K("KEYNOM", "Por Nombre de Cliente", {"NOMBRE"}),
                K("KEYCON", "Por Nombre del Contacto", {"CONTACTO"}),
                K("KEYTIP", "Por tipo de cliente", {"TIPO_DE_CLIENTE"}),
@@ -156,7 +156,7 @@ TableSpec clientes() {
   };
 }
 
-TableSpec formula1() {
+TableDecl formula1() {
   return {
       .label = "Formula1",
       .prefix = "FOR1",
@@ -185,7 +185,7 @@ TableSpec formula1() {
   };
 }
 
-TableSpec formula2() {
+TableDecl formula2() {
   return {
       .label = "Formula2",
       .prefix = "FOR2",
@@ -204,7 +204,7 @@ TableSpec formula2() {
   };
 }
 
-TableSpec compra1() {
+TableDecl compra1() {
   return {
       .label = "Compra1",
       .prefix = "COM1",
@@ -223,7 +223,7 @@ TableSpec compra1() {
   };
 }
 
-TableSpec compra2() {
+TableDecl compra2() {
   return {
       .label = "Compra2",
       .prefix = "COM2",
@@ -241,7 +241,7 @@ TableSpec compra2() {
   };
 }
 
-TableSpec produc01() {
+TableDecl produc01() {
   return {
       .label = "Produc01",
       .prefix = "PRO1",
@@ -272,7 +272,7 @@ TableSpec produc01() {
   };
 }
 
-TableSpec produc02() {
+TableDecl produc02() {
   return {
       .label = "Produc02",
       .prefix = "PRO2",
@@ -288,7 +288,7 @@ TableSpec produc02() {
   };
 }
 
-TableSpec paramet() {
+TableDecl paramet() {
   return {
       .label = "Paramet",
       .prefix = "PAR",
@@ -302,7 +302,7 @@ TableSpec paramet() {
   };
 }
 
-TableSpec etiquetas() {
+TableDecl etiquetas() {
   return {
       .label = "Etiquetas",
       .prefix = "ETI",
@@ -313,7 +313,7 @@ TableSpec etiquetas() {
   };
 }
 
-TableSpec versiones() {
+TableDecl versiones() {
   return {
       .label = "Versiones",
       .prefix = "VER",
@@ -324,7 +324,7 @@ TableSpec versiones() {
   };
 }
 
-TableSpec planilla() {
+TableDecl planilla() {
   return {
       .label = "Planilla",
       .prefix = "PLA",

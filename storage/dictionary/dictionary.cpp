@@ -2,13 +2,13 @@
 
 #include <QtGlobal>
 
-#include "storage/dictionary/table_spec.h"
+#include "storage/dictionary/table_declaration.h"
 
 namespace bv {
 namespace {
 
 using dictionary::Catalogue;
-using dictionary::TableSpec;
+using dictionary::TableDecl;
 
 // "CODIGO_BASICO" -> "Codigo_basico": how messages name a field unless the
 // catalogue says otherwise.
@@ -43,18 +43,18 @@ int fieldNumber(const TableDef& t, const QString& name) {
   return f->number;
 }
 
-std::unique_ptr<TableDef> buildTable(const TableSpec& spec) {
+std::unique_ptr<TableDef> buildTable(const TableDecl& decl) {
   auto t = std::make_unique<TableDef>();
-  t->label = spec.label;
-  t->prefix = spec.prefix;
-  t->fixedFileName = !spec.fixedFileName.isEmpty();
-  t->fileName = t->fixedFileName ? spec.fixedFileName : spec.label.left(8).toUpper() + QStringLiteral(".TPS");
+  t->label = decl.label;
+  t->prefix = decl.prefix;
+  t->fixedFileName = !decl.fixedFileName.isEmpty();
+  t->fileName = t->fixedFileName ? decl.fixedFileName : decl.label.left(8).toUpper() + QStringLiteral(".TPS");
   t->fileNameValue = t->fixedFileName ? t->fileName : t->label;
-  t->perStation = spec.perStation;
-  t->shareCode = spec.shareCode;
+  t->perStation = decl.perStation;
+  t->shareCode = decl.shareCode;
 
   int slot = 0;
-  for (const auto& fs : spec.fields) {
+  for (const auto& fs : decl.fields) {
     FieldDef f = fs.def;
     f.number = static_cast<int>(t->fields.size()) + 1;
     f.label = t->prefix + u':' + f.name;
@@ -64,18 +64,18 @@ std::unique_ptr<TableDef> buildTable(const TableSpec& spec) {
     slot += f.arrayLength;
     t->fields.push_back(std::move(f));
   }
-  if (spec.memo) {
+  if (decl.memo) {
     FieldDef m;
-    m.name = QString::fromUtf8(spec.memo->name);
+    m.name = QString::fromUtf8(decl.memo->name);
     m.label = t->prefix + u':' + m.name;
     m.messageText = t->prefix + u':' + capitalised(m.name);
     m.type = FieldType::Memo;
     m.length = kMemoLength;
-    m.prompt = QString::fromUtf8(spec.memo->prompt);
-    m.hint = QString::fromUtf8(spec.memo->hint);
+    m.prompt = QString::fromUtf8(decl.memo->prompt);
+    m.hint = QString::fromUtf8(decl.memo->hint);
     t->memo = std::move(m);
   }
-  for (const auto& ks : spec.keys) {
+  for (const auto& ks : decl.keys) {
     KeyDef k;
     k.number = static_cast<int>(t->keys.size()) + 1;
     k.name = ks.name;
@@ -88,14 +88,14 @@ std::unique_ptr<TableDef> buildTable(const TableSpec& spec) {
     k.excludesBlank = ks.excludesBlank;
     t->keys.push_back(std::move(k));
   }
-  for (const auto& ps : spec.primed) t->primed.push_back({fieldNumber(*t, ps.field), ps.kind, ps.value});
+  for (const auto& ps : decl.primed) t->primed.push_back({fieldNumber(*t, ps.field), ps.kind, ps.value});
   return t;
 }
 
 // Rules name their looked-up tables by label, so they are resolved once every
 // table exists.
-void addRules(TableDef& t, const TableSpec& spec, const Dictionary& dict) {
-  for (const auto& rs : spec.rules) {
+void addRules(TableDef& t, const TableDecl& decl, const Dictionary& dict) {
+  for (const auto& rs : decl.rules) {
     FieldRule r;
     r.field = fieldNumber(t, rs.field);
     r.kind = rs.kind;
@@ -163,7 +163,7 @@ Dictionary::Dictionary(const Catalogue& catalogue) {
     return raw;
   };
   std::vector<TableDef*> built;
-  for (const TableSpec& spec : catalogue.tables) built.push_back(add(buildTable(spec)));
+  for (const TableDecl& decl : catalogue.tables) built.push_back(add(buildTable(decl)));
   for (std::size_t i = 0; i < built.size(); ++i) addRules(*built[i], catalogue.tables[i], *this);
   for (const QString& baseLabel : catalogue.aliases) {
     const TableDef* base = table(baseLabel);

@@ -14,76 +14,76 @@
 
 namespace bv::dictionary {
 
-class FieldSpec {
+class FieldDecl {
  public:
-  static FieldSpec text(const char* name, int length);
-  static FieldSpec number(const char* name, int bytes, int places);
-  static FieldSpec date(const char* name);
+  static FieldDecl text(const char* name, int length);
+  static FieldDecl number(const char* name, int bytes, int places);
+  static FieldDecl date(const char* name);
 
-  FieldSpec& prompt(const char* text);
-  FieldSpec& picture(const char* text);
-  FieldSpec& heading(const char* text);
-  FieldSpec& hint(const char* text);
-  FieldSpec& option(const char* value, const char* text);
-  FieldSpec& array(int length);
+  FieldDecl& prompt(const char* text);
+  FieldDecl& picture(const char* text);
+  FieldDecl& heading(const char* text);
+  FieldDecl& hint(const char* text);
+  FieldDecl& option(const char* value, const char* text);
+  FieldDecl& array(int length);
   // Message text where it is not the prefix and the capitalised name.
-  FieldSpec& message(const char* text);
+  FieldDecl& message(const char* text);
 
   FieldDef def;  // name, type, sizes and forms; the dictionary adds the rest
 };
 
-struct MemoSpec {
+struct MemoDecl {
   const char* name = "";
   const char* prompt = "";
   const char* hint = "";
 };
 
-class KeySpec {
+class KeyDecl {
  public:
-  KeySpec(const char* name, const char* description, std::initializer_list<const char*> components);
-  KeySpec& unique();
-  KeySpec& primary();
-  KeySpec& autoNumber();
-  KeySpec& excludeBlank();
+  KeyDecl(const char* name, const char* description, std::initializer_list<const char*> components);
+  KeyDecl& unique();
+  KeyDecl& primary();
+  KeyDecl& autoNumber();
+  KeyDecl& excludeBlank();
 
   QString name, description;
   std::vector<QString> components;  // field names
   bool isUnique = false, isPrimary = false, isAutoNumber = false, excludesBlank = false;
 };
 
-struct RuleSpec {
-  static RuleSpec oneOf(const char* field, const char* letters, const char* listText);
-  static RuleSpec existsIn(const char* field, const char* table, const char* key);
+struct RuleDecl {
+  static RuleDecl oneOf(const char* field, const char* letters, const char* listText);
+  static RuleDecl existsIn(const char* field, const char* table, const char* key);
 
   QString field;
   FieldRule::Kind kind = FieldRule::Kind::List;
   QString table, key, letters, messageText;
 };
 
-struct PrimeSpec {
-  static PrimeSpec text(const char* field, const char* value);
-  static PrimeSpec today(const char* field);
+struct PrimeDecl {
+  static PrimeDecl text(const char* field, const char* value);
+  static PrimeDecl today(const char* field);
 
   QString field;
   PrimedValue::Kind kind = PrimedValue::Kind::Text;
   QString value;
 };
 
-struct TableSpec {
+struct TableDecl {
   QString label = {};
   QString prefix = {};
   QString fixedFileName = {};  // empty: the first eight letters of the label + ".TPS"
-  std::vector<FieldSpec> fields = {};
-  std::optional<MemoSpec> memo = std::nullopt;
-  std::vector<KeySpec> keys = {};
-  std::vector<RuleSpec> rules = {};
-  std::vector<PrimeSpec> primed = {};
+  std::vector<FieldDecl> fields = {};
+  std::optional<MemoDecl> memo = std::nullopt;
+  std::vector<KeyDecl> keys = {};
+  std::vector<RuleDecl> rules = {};
+  std::vector<PrimeDecl> primed = {};
   int shareCode = kShareDenyNone;
   bool perStation = false;
 };
 
 struct Catalogue {
-  std::vector<TableSpec> tables;  // in construction order
+  std::vector<TableDecl> tables;  // in construction order
   std::vector<QString> aliases;   // labels of the base tables, in construction order
 };
 

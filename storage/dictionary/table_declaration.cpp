@@ -1,9 +1,9 @@
-#include "storage/dictionary/table_spec.h"
+#include "storage/dictionary/table_declaration.h"
 
 namespace bv::dictionary {
 
-FieldSpec FieldSpec::text(const char* name, int length) {
-  FieldSpec s;
+FieldDecl FieldDecl::text(const char* name, int length) {
+  FieldDecl s;
   s.def.name = QString::fromUtf8(name);
   s.def.type = FieldType::String;
   s.def.width = length;
@@ -11,8 +11,8 @@ FieldSpec FieldSpec::text(const char* name, int length) {
   return s;
 }
 
-FieldSpec FieldSpec::number(const char* name, int bytes, int places) {
-  FieldSpec s;
+FieldDecl FieldDecl::number(const char* name, int bytes, int places) {
+  FieldDecl s;
   s.def.name = QString::fromUtf8(name);
   s.def.type = FieldType::Decimal;
   s.def.width = bytes;
@@ -21,67 +21,67 @@ FieldSpec FieldSpec::number(const char* name, int bytes, int places) {
   return s;
 }
 
-FieldSpec FieldSpec::date(const char* name) {
-  FieldSpec s;
+FieldDecl FieldDecl::date(const char* name) {
+  FieldDecl s;
   s.def.name = QString::fromUtf8(name);
   s.def.type = FieldType::Date;
   s.def.width = 4;
   return s;
 }
 
-FieldSpec& FieldSpec::prompt(const char* text) {
+FieldDecl& FieldDecl::prompt(const char* text) {
   def.prompt = QString::fromUtf8(text);
   return *this;
 }
-FieldSpec& FieldSpec::picture(const char* text) {
+FieldDecl& FieldDecl::picture(const char* text) {
   def.picture = QString::fromUtf8(text);
   return *this;
 }
-FieldSpec& FieldSpec::heading(const char* text) {
+FieldDecl& FieldDecl::heading(const char* text) {
   def.heading = QString::fromUtf8(text);
   return *this;
 }
-FieldSpec& FieldSpec::hint(const char* text) {
+FieldDecl& FieldDecl::hint(const char* text) {
   def.hint = QString::fromUtf8(text);
   return *this;
 }
-FieldSpec& FieldSpec::option(const char* value, const char* text) {
+FieldDecl& FieldDecl::option(const char* value, const char* text) {
   def.options.push_back({QString::fromUtf8(value), QString::fromUtf8(text)});
   return *this;
 }
-FieldSpec& FieldSpec::array(int length) {
+FieldDecl& FieldDecl::array(int length) {
   def.arrayLength = length;
   return *this;
 }
-FieldSpec& FieldSpec::message(const char* text) {
+FieldDecl& FieldDecl::message(const char* text) {
   def.messageText = QString::fromUtf8(text);
   return *this;
 }
 
-KeySpec::KeySpec(const char* keyName, const char* keyDescription,
+KeyDecl::KeyDecl(const char* keyName, const char* keyDescription,
                  std::initializer_list<const char*> fields)
     : name(QString::fromUtf8(keyName)), description(QString::fromUtf8(keyDescription)) {
   for (const char* f : fields) components.push_back(QString::fromUtf8(f));
 }
-KeySpec& KeySpec::unique() {
+KeyDecl& KeyDecl::unique() {
   isUnique = true;
   return *this;
 }
-KeySpec& KeySpec::primary() {
+KeyDecl& KeyDecl::primary() {
   isPrimary = true;
   return *this;
 }
-KeySpec& KeySpec::autoNumber() {
+KeyDecl& KeyDecl::autoNumber() {
   isAutoNumber = true;
   return *this;
 }
-KeySpec& KeySpec::excludeBlank() {
+KeyDecl& KeyDecl::excludeBlank() {
   excludesBlank = true;
   return *this;
 }
 
-RuleSpec RuleSpec::oneOf(const char* field, const char* letters, const char* listText) {
-  RuleSpec r;
+RuleDecl RuleDecl::oneOf(const char* field, const char* letters, const char* listText) {
+  RuleDecl r;
   r.field = QString::fromUtf8(field);
   r.kind = FieldRule::Kind::List;
   r.letters = QString::fromUtf8(letters);
@@ -89,8 +89,8 @@ RuleSpec RuleSpec::oneOf(const char* field, const char* letters, const char* lis
   return r;
 }
 
-RuleSpec RuleSpec::existsIn(const char* field, const char* table, const char* key) {
-  RuleSpec r;
+RuleDecl RuleDecl::existsIn(const char* field, const char* table, const char* key) {
+  RuleDecl r;
   r.field = QString::fromUtf8(field);
   r.kind = FieldRule::Kind::Lookup;
   r.table = QString::fromUtf8(table);
@@ -99,11 +99,11 @@ RuleSpec RuleSpec::existsIn(const char* field, const char* table, const char* ke
   return r;
 }
 
-PrimeSpec PrimeSpec::text(const char* field, const char* value) {
+PrimeDecl PrimeDecl::text(const char* field, const char* value) {
   return {QString::fromUtf8(field), PrimedValue::Kind::Text, QString::fromUtf8(value)};
 }
 
-PrimeSpec PrimeSpec::today(const char* field) {
+PrimeDecl PrimeDecl::today(const char* field) {
   return {QString::fromUtf8(field), PrimedValue::Kind::Today, QString()};
 }
 
