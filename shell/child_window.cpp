@@ -1,0 +1,40 @@
+#include "shell/child_window.h"
+
+#include "shell/window_placement.h"
+
+#include <QCoreApplication>
+#include <QMdiSubWindow>
+#include <QTimer>
+#include <QWidget>
+
+namespace bv {
+namespace {
+constexpr char kContextProperty[] = "bvExecutionContext";
+}
+
+QMdiSubWindow* openChildWindow(QMdiArea& area, std::unique_ptr<QWidget> window,
+                               QString placementName) {
+  if (placementName.isEmpty()) placementName = window->objectName();
+  const QString title = window->windowTitle();
+  QMdiSubWindow* child = area.addSubWindow(window.release());
+  child->setAttribute(Qt::WA_DeleteOnClose);
+  child->setProperty(kContextProperty, QVariant::fromValue(ExecutionContext::current()));
+  child->setWindowTitle(title);
+  auto* keeper = new PlacementKeeper(*child, placementName);  // owned by the child
+  const bool restored = keeper->restore();
+  if (!restored || !child->isVisible()) child->show();
+  return child;
+}
+
+ContextId childContext(const QMdiSubWindow& child) {
+  const QVariant id = child.property(kContextProperty);
+  return id.isValid() ? id.value<ContextId>() : ExecutionContext::kMain;
+}
+
+void WhenDestroyed::await_suspend(std::coroutine_handle<> waiting) {
+  QObject::connect(object_.data(), &QObject::destroyed, QCoreApplication::instance(), [waiting] {
+    QTimer::singleShot(0, QCoreApplication::instance(), [waiting] { waiting.resume(); });
+  });
+}
+
+}  // namespace bv

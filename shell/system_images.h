@@ -1,0 +1,18 @@
+#pragma once
+// The images the system names ("wizIns.ico", "Bravent.ico", "yelmosobrerojo.jpg"),
+// drawn for this program and kept as resources under shell/resources/. They are
+// found by their base name without regard to letter case, whatever extension
+// the system gives them ("wizins.ico" is "wizIns.ico").
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+namespace bv {
+
+// The resource path of a system image, or an empty text when there is none.
+QString systemImagePath(const QString& name);
+// The image; a null icon or pixmap when there is none.
+QIcon systemIcon(const QString& name);
+QPixmap systemPixmap(const QString& name);
+
+}  // namespace bv
