@@ -1,0 +1,426 @@
+#include "storage/filelayer/sqlite_keyed_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "runtime/runtime_error.h"
+#include "storage/filelayer/file_name_resolver.h"
+#include "storage/filelayer/sqlite_codes.h"
+#include "storage/filelayer/sqlite_connection.h"
+#include "storage/filelayer/table_repair.h"
+#include "storage/filelayer/table_store.h"
+
+namespace bv::sqlfile {
+namespace {
+
+struct SqliteFileState final : FileStateData {
+  const SqliteConnection* connection = nullptr;
+  const TableDef* physical = nullptr;
+  SqliteKeyedFile::Cursor cursor;
+};
+
+QString parameters(qsizetype n) {
+  QStringList marks;
+  for (qsizetype i = 0; i < n; ++i) marks << QStringLiteral("?");
+  return marks.join(QStringLiteral(", "));
+}
+
+const QString kPos = quoted(kPositionColumn);
+
+}  // namespace
+
+SqliteKeyedFile::SqliteKeyedFile(std::shared_ptr<SqliteConnection> connection, const TableDef& table)
+    : connection_(std::move(connection)), table_(&table) {}
+
+SqliteKeyedFile::~SqliteKeyedFile() {
+  if (open_) releaseLock();
+}
+
+QString SqliteKeyedFile::directory() const {
+  const FileLayerOptions& o = connection_->options();
+  return table_->physical().perStation ? o.stationDirectory : o.dataDirectory;
+}
+
+QString SqliteKeyedFile::path() const {
+  if (store_) return store_->path();
+  return resolveFileName(directory(), table_->physical().fileName);
+}
+
+const TableSchema& SqliteKeyedFile::schema() const { return store_->schema(); }
+
+const KeyLayout* SqliteKeyedFile::layoutOf(int keyNumber) const {
+  if (keyNumber <= 0 || !store_) return nullptr;
+  for (const KeyLayout& k : schema().keys())
+    if (k.key->number == keyNumber) return &k;
+  return nullptr;
+}
+
+bool SqliteKeyedFile::placeholdersVisible(const KeyLayout* key) const {
+  return cursor_.placeholderSearch && key && key->autoNumber;
+}
+
+int SqliteKeyedFile::requireOpen() const { return open_ ? kFileOk : report(kFileNotOpen); }
+
+int SqliteKeyedFile::requireWritable() const {
+  if (!open_) return report(kFileNotOpen);
+  return readOnly_ ? report(kFileAccessDenied) : kFileOk;
+}
+
+void SqliteKeyedFile::releaseLock() {
+  if (locked_ && store_) store_->shareLock().release(exclusive_);
+  locked_ = false;
+}
+
+// ---- open, close, create, rebuild ---------------------------------------------
+
+int SqliteKeyedFile::open(int shareCode, bool createMissing, bool lock) {
+  if (open_) return report(kFileAlreadyOpen);
+  QString file = path();
+  if (!QFileInfo(file).isFile()) {
+    if (!createMissing) return report(kFileNotFound);
+    if (const int code = create(); code != kFileOk) return code;
+    file = path();
+  }
+  auto store = connection_->store(file, table_->physical());
+  const bool readOnly = (shareCode & 0x0f) == 0;
+  const bool exclusive = (shareCode & 0xf0) < 0x40;
+  const bool locking = lock && !readOnly;
+  if (locking && !store->shareLock().acquire(exclusive)) return report(kFileAccessDenied);
+  int code = connection_->attach(*store);
+  if (code == kFileOk) code = store->ensureSchema(!readOnly);
+  if (code != kFileOk) {
+    if (locking) store->shareLock().release(exclusive);
+    return code;
+  }
+  store_ = std::move(store);
+  open_ = true;
+  share_ = shareCode;
+  readOnly_ = readOnly;
+  locked_ = locking;
+  exclusive_ = exclusive;
+  cursor_ = Cursor{};
+  return report(kFileOk);
+}
+
+int SqliteKeyedFile::close() {
+  if (!open_) return report(kFileNotOpen);
+  releaseLock();
+  store_.reset();
+  open_ = false;
+  readOnly_ = false;
+  cursor_ = Cursor{};
+  return report(kFileOk);
+}
+
+int SqliteKeyedFile::create() {
+  const QString file = path();
+  if (QFileInfo(file).isFile()) return report(kFileOk);
+  QDir().mkpath(directory());
+  auto store = connection_->store(file, table_->physical());
+  int code = connection_->attach(*store);
+  if (code == kFileOk) code = store->ensureSchema(true);
+  if (code == kFileOk) return report(kFileOk);
+  // Leave no empty file behind that a later open would take for the table.
+  const RuntimeError error = currentRuntimeError();
+  connection_->detach(*store);
+  if (QFileInfo(file).size() == 0) QFile::remove(file);
+  setRuntimeError(error);
+  return code;
+}
+
+int SqliteKeyedFile::rebuildKeys() {
+  const QString file = path();
+  if (!QFileInfo(file).isFile()) return report(kFileNotFound);
+  auto store = connection_->store(file, table_->physical());
+  if (connection_->inFileTransaction(*store) || connection_->isMarked(*store)) return report(kFileAccessDenied);
+  if (!store->shareLock().beginSolitary()) return report(kFileAccessDenied);
+  int code = connection_->detach(*store) ? kFileOk : report(kFileAccessDenied);
+  if (code == kFileOk) code = rebuildTableFile(file, store->schema(), connection_->options().busyTimeoutMs);
+  store->forgetSchema();
+  connection_->recheck(file);
+  store->shareLock().endSolitary();
+  return code == kFileOk ? report(kFileOk) : code;
+}
+
+QString SqliteKeyedFile::sendOption(const QString& option) {
+  const qsizetype eq = option.indexOf(u'=');
+  const QString name = (eq < 0 ? option : option.left(eq)).trimmed().toUpper();
+  if (eq >= 0) options_.insert(name, option.mid(eq + 1).trimmed());
+  report(kFileOk);
+  return options_.value(name);
+}
+
+// ---- reading --------------------------------------------------------------------
+
+int SqliteKeyedFile::readOne(const QString& sql, const std::vector<SqlValue>& binds, StoredRow& row, bool& found) {
+  found = false;
+  const int count = schema().valueColumnCount();
+  return store_->run(sql, binds, SqlAction::Read, [&](sqlite3_stmt* s) {
+    found = true;
+    row.position = sqlite3_column_int64(s, 0);
+    row.placeholder = sqlite3_column_int64(s, 1) != 0;
+    row.values.clear();
+    row.values.reserve(count);
+    for (int i = 0; i < count; ++i) row.values.push_back(column(s, TableSchema::resultColumn(i)));
+  });
+}
+
+SqliteKeyedFile::Point SqliteKeyedFile::afterRow(const StoredRow& row, Point::Kind kind) const {
+  Point p;
+  p.kind = kind;
+  p.position = row.position;
+  if (const KeyLayout* key = layoutOf(cursor_.key)) p.values = schema().keyValues(*key, row.values);
+  return p;
+}
+
+void SqliteKeyedFile::take(const StoredRow& row, Record& record) {
+  schema().fill(record, row.values, !cursor_.memoSuppressed);
+  cursor_.current = row.position;
+  cursor_.currentPlaceholder = row.placeholder;
+  if (cursor_.watchArmed) {
+    cursor_.watched = row.position;
+    cursor_.image = row.values;
+    cursor_.watchArmed = false;
+  } else {
+    cursor_.watched = 0;
+    cursor_.image.clear();
+  }
+  cursor_.point = afterRow(row, Point::Kind::After);
+}
+
+int SqliteKeyedFile::read(bool forward, Record& record) {
+  if (const int code = requireOpen(); code != kFileOk) return code;
+  using Kind = Point::Kind;
+  if ((forward && cursor_.point.kind == Kind::End) || (!forward && cursor_.point.kind == Kind::Start))
+    return report(kRecordNotAvailable);
+  const KeyLayout* key = layoutOf(cursor_.key);
+  const SeekQuery q = seekQuery(schema(), store_->table(), key, forward, cursor_.point, placeholdersVisible(key),
+                               !key || store_->hasIndex(*key));
+  StoredRow row;
+  bool found = false;
+  if (const int code = readOne(q.sql, q.binds, row, found); code != kFileOk) return code;
+  if (!found) {
+    cursor_.point = Point{forward ? Kind::End : Kind::Start, {}, 0};
+    return report(kRecordNotAvailable);
+  }
+  take(row, record);
+  return report(kFileOk);
+}
+
+int SqliteKeyedFile::get(const KeyDef& key, Record& record) {
+  if (const int code = requireOpen(); code != kFileOk) return code;
+  const KeyLayout* layout = layoutOf(key.number);
+  if (!layout) return report(kTransactionNotSupported);
+  if (key.excludesBlank && record.isBlank(key)) return report(kRecordNotFound);
+  QStringList where;
+  if (!placeholdersVisible(layout)) where << TableSchema::visibleCondition();
+  if (!layout->partial.isEmpty()) where << u'(' + layout->partial + u')';
+  for (const QString& c : layout->compareColumns) where << c + QStringLiteral(" = ?");
+  const QString sql = QStringLiteral("SELECT ") + schema().selectList() + QStringLiteral(" FROM ") +
+                      fromIndexed(store_->table(), layout, store_->hasIndex(*layout)) + QStringLiteral(" WHERE ") +
+                      where.join(QStringLiteral(" AND ")) + QStringLiteral(" ORDER BY ") +
+                      (layout->unique ? layout->compareColumns.join(QStringLiteral(", ")) : kPos) +
+                      QStringLiteral(" LIMIT 1");
+  StoredRow row;
+  bool found = false;
+  if (const int code = readOne(sql, schema().keyValues(*layout, record), row, found); code != kFileOk) return code;
+  if (!found) return report(kRecordNotFound);
+  cursor_.key = key.number;
+  take(row, record);
+  return report(kFileOk);
+}
+
+int SqliteKeyedFile::setPosition(const KeyDef& key, const Record& values) {
+  if (const int code = requireOpen(); code != kFileOk) return code;
+  const KeyLayout* layout = layoutOf(key.number);
+  if (!layout) return report(kTransactionNotSupported);
+  cursor_.key = key.number;
+  cursor_.point = Point{Point::Kind::Values, schema().keyValues(*layout, values), 0};
+  return report(kFileOk);
+}
+
+int SqliteKeyedFile::setPosition(const KeyDef* key, FileEdge edge) {
+  if (const int code = requireOpen(); code != kFileOk) return code;
+  if (key && !layoutOf(key->number)) return report(kTransactionNotSupported);
+  cursor_.key = key ? key->number : 0;
+  cursor_.point = Point{edge == FileEdge::Start ? Point::Kind::Start : Point::Kind::End, {}, 0};
+  return report(kFileOk);
+}
+
+int SqliteKeyedFile::reget(RecordPosition position, Record& record) {
+  if (const int code = requireOpen(); code != kFileOk) return code;
+  const QString sql = QStringLiteral("SELECT ") + schema().selectList() + QStringLiteral(" FROM ") + store_->table() +
+                      QStringLiteral(" WHERE ") + kPos + QStringLiteral(" = ?");
+  StoredRow row;
+  bool found = false;
+  if (const int code = readOne(sql, {position}, row, found); code != kFileOk) return code;
+  if (!found) return report(kRecordNotFound);
+  take(row, record);
+  return report(kFileOk);
+}
+
+int SqliteKeyedFile::resetTo(const KeyDef* key, RecordPosition position) {
+  if (const int code = requireOpen(); code != kFileOk) return code;
+  if (key && !layoutOf(key->number)) return report(kTransactionNotSupported);
+  const QString sql = QStringLiteral("SELECT ") + schema().selectList() + QStringLiteral(" FROM ") + store_->table() +
+                      QStringLiteral(" WHERE ") + kPos + QStringLiteral(" = ?");
+  StoredRow row;
+  bool found = false;
+  if (const int code = readOne(sql, {position}, row, found); code != kFileOk) return code;
+  if (!found) return report(kRecordNotFound);
+  cursor_.key = key ? key->number : 0;
+  cursor_.point = afterRow(row, Point::Kind::Before);
+  return report(kFileOk);
+}
+
+FileState SqliteKeyedFile::state() const {
+  auto data = std::make_shared<SqliteFileState>();
+  data->connection = connection_.get();
+  data->physical = &table_->physical();
+  data->cursor = cursor_;
+  return FileState{std::move(data)};
+}
+
+int SqliteKeyedFile::restoreState(const FileState& state) {
+  const auto* data = dynamic_cast<const SqliteFileState*>(state.data.get());
+  if (!data || data->connection != connection_.get() || data->physical != &table_->physical())
+    return report(kFileNotOpen);
+  cursor_ = data->cursor;
+  return report(kFileOk);
+}
+
+// ---- writing --------------------------------------------------------------------
+
+int SqliteKeyedFile::add(const Record& record, bool placeholder) {
+  if (const int code = requireWritable(); code != kFileOk) return code;
+  QStringList cols{quoted(kPlaceholderColumn)};
+  for (const SchemaColumn& c : schema().columns()) cols << quoted(c.name);
+  std::vector<SqlValue> binds{qint64(placeholder ? 1 : 0)};
+  for (SqlValue& v : schema().storedValues(record)) binds.push_back(std::move(v));
+  const QString sql = QStringLiteral("INSERT INTO ") + store_->table() + QStringLiteral(" (") +
+                      cols.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") + parameters(cols.size()) + u')';
+  if (const int code = store_->run(sql, binds, SqlAction::Write); code != kFileOk) {
+    // The record collided with is not current: a duplicate check that follows
+    // must not leave it out.
+    cursor_.current = 0;
+    cursor_.currentPlaceholder = false;
+    return code;
+  }
+  cursor_.current = store_->lastInsertPosition();
+  cursor_.currentPlaceholder = placeholder;
+  cursor_.watched = 0;
+  cursor_.image.clear();
+  return report(kFileOk);
+}
+
+int SqliteKeyedFile::put(const Record& record) {
+  if (const int code = requireWritable(); code != kFileOk) return code;
+  if (cursor_.current == 0) return report(kRecordNotAvailable);
+  const std::vector<SqlValue> values = schema().storedValues(record);
+  QStringList sets{quoted(kPlaceholderColumn) + QStringLiteral(" = 0")};
+  std::vector<SqlValue> binds;
+  const auto& columns = schema().columns();
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    // With memo reading off the buffer's memo is not the stored one: keep it.
+    if (cursor_.memoSuppressed && columns[i].field->type == FieldType::Memo) continue;
+    sets << quoted(columns[i].name) + QStringLiteral(" = ?");
+    binds.push_back(values[i]);
+  }
+  QString sql = QStringLiteral("UPDATE ") + store_->table() + QStringLiteral(" SET ") + sets.join(QStringLiteral(", ")) +
+                QStringLiteral(" WHERE ") + kPos + QStringLiteral(" = ?");
+  binds.push_back(cursor_.current);
+  // The watched image is compared with the stored row inside the write itself, so
+  // no other station's change can slip in between.
+  const bool watched = cursor_.watched == cursor_.current;
+  if (watched) {
+    for (std::size_t i = 0; i < cursor_.image.size(); ++i) {
+      sql += QStringLiteral(" AND ") + quoted(columns[i].name) + QStringLiteral(" IS ?");
+      binds.push_back(cursor_.image[i]);
+    }
+  }
+  if (const int code = store_->run(sql, binds, SqlAction::Write); code != kFileOk) return code;
+  const bool written = store_->changes() > 0;
+  cursor_.watched = 0;
+  cursor_.image.clear();
+  if (!written) return report(watched ? kRecordChanged : kRecordNotAvailable);
+  cursor_.currentPlaceholder = false;
+  return report(kFileOk);
+}
+
+int SqliteKeyedFile::remove() {
+  if (const int code = requireWritable(); code != kFileOk) return code;
+  if (cursor_.current == 0) return report(kRecordNotAvailable);
+  const QString sql = QStringLiteral("DELETE FROM ") + store_->table() + QStringLiteral(" WHERE ") + kPos +
+                      QStringLiteral(" = ?");
+  if (const int code = store_->run(sql, {cursor_.current}, SqlAction::Write); code != kFileOk) return code;
+  const bool deleted = store_->changes() > 0;
+  cursor_.current = 0;
+  cursor_.currentPlaceholder = false;
+  cursor_.watched = 0;
+  cursor_.image.clear();
+  return report(deleted ? kFileOk : kRecordNotAvailable);
+}
+
+bool SqliteKeyedFile::isDuplicate(const KeyDef& key, const Record& record) {
+  if (requireOpen() != kFileOk) return false;
+  const KeyLayout* layout = layoutOf(key.number);
+  if (!layout || !layout->unique || (key.excludesBlank && record.isBlank(key))) {
+    report(kFileOk);
+    return false;
+  }
+  // The same rows the unique index holds: placeholders count only on the
+  // auto-numbered key.
+  QStringList where;
+  if (!layout->partial.isEmpty()) where << u'(' + layout->partial + u')';
+  for (const QString& c : layout->compareColumns) where << c + QStringLiteral(" = ?");
+  where << kPos + QStringLiteral(" <> ?");
+  std::vector<SqlValue> binds = schema().keyValues(*layout, record);
+  binds.push_back(cursor_.current);
+  bool found = false;
+  const QString sql = QStringLiteral("SELECT 1 FROM ") +
+                      fromIndexed(store_->table(), layout, store_->hasIndex(*layout)) + QStringLiteral(" WHERE ") +
+                      where.join(QStringLiteral(" AND ")) + QStringLiteral(" LIMIT 1");
+  if (store_->run(sql, binds, SqlAction::Read, [&](sqlite3_stmt*) { found = true; }) != kFileOk) return false;
+  report(kFileOk);
+  return found;
+}
+
+const KeyDef* SqliteKeyedFile::duplicateKey(const Record& record) {
+  for (const KeyDef& k : table_->keys) {
+    if (!k.unique) continue;
+    if (isDuplicate(k, record)) return &k;
+    if (currentRuntimeError().code != kFileOk) return nullptr;
+  }
+  report(kFileOk);
+  return nullptr;
+}
+
+// ---- transactions, size -----------------------------------------------------------
+
+int SqliteKeyedFile::markForTransaction() {
+  if (const int code = requireWritable(); code != kFileOk) return code;
+  return connection_->mark(*store_);
+}
+
+qint64 SqliteKeyedFile::recordCount() {
+  if (requireOpen() != kFileOk) return -1;
+  qint64 count = -1;
+  const QString sql = QStringLiteral("SELECT count(*) FROM ") + store_->table() + QStringLiteral(" WHERE ") +
+                      TableSchema::visibleCondition();
+  if (store_->run(sql, {}, SqlAction::Read, [&](sqlite3_stmt* s) { count = sqlite3_column_int64(s, 0); }) != kFileOk)
+    return -1;
+  report(kFileOk);
+  return count;
+}
+
+qint64 SqliteKeyedFile::fileSize() {
+  const QFileInfo info(path());
+  if (!info.isFile()) {
+    report(kFileNotFound);
+    return -1;
+  }
+  report(kFileOk);
+  return info.size();
+}
+
+}  // namespace bv::sqlfile
