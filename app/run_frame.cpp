@@ -1,6 +1,6 @@
 #include "app/run_frame.h"
 
-#include "shell/frame/frame_data.h"
+#include "shell/frame/stored_frame_data.h"
 #include "shell/frame/main_frame.h"
 #include "shell/procedure_registry.h"
 #include "shell/program.h"
@@ -13,12 +13,10 @@ void registerProcedures(ProcedureRegistry& registry) {
   (void)registry;
 }
 
-void runFrame(Program&) {
+void runFrame(Program& program) {
   ProcedureRegistry registry;
   registerProcedures(registry);
-  // The frame reads Paramet, Produc01 and Versiones through this; until the data
-  // files are reached it shows the program as over empty files.
-  MemoryFrameData data;
+  StoredFrameData data(program.files());
   runMainFrame(data, registry);
 }
 

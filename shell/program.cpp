@@ -4,8 +4,11 @@
 #include "shell/escp_defaults.h"
 #include "storage/dictionary/dictionary.h"
 #include "storage/errors/error_manager.h"
+#include "storage/filelayer/file_layer.h"
+#include "storage/managers/file_managers.h"
 #include "storage/settings/settings.h"
 
+#include <QDir>
 #include <QLibraryInfo>
 #include <QVersionNumber>
 
@@ -27,6 +30,9 @@ void Program::startUp() {
   ErrorManager::instance();  // loads the built-in message table
   steps_ << QStringLiteral("errores");
   Dictionary::instance();
+  // Data files are not opened here: each window opens the ones it needs.
+  layer_ = FileLayer::forDirectory(QDir::currentPath());
+  files_ = std::make_unique<FileManagers>(*layer_);
   steps_ << QStringLiteral("diccionario");
 
   matcher_.setOption(1, true);
@@ -63,6 +69,8 @@ void Program::shutDown() {
   steps_ << QStringLiteral("restaurar arrastre");
   Settings::global().close();
   StringMatcher::setProgramMatcher(nullptr);
+  files_.reset();  // closes what is still open
+  layer_.reset();
   steps_ << QStringLiteral("liberar");
 }
 

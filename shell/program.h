@@ -8,8 +8,12 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 namespace bv {
+
+class FileLayer;
+class FileManagers;
 
 class Program {
  public:
@@ -29,6 +33,9 @@ class Program {
   void shutDown();
 
   KalEscpManagerClass& escp() { return escp_; }
+  // One file manager per table and alias, over the data files of the working
+  // directory; valid between start-up and shut-down.
+  FileManagers& files() { return *files_; }
   StringMatcher& matcher() { return matcher_; }
   // The steps taken so far, by name, in order (read by tests).
   const QStringList& steps() const { return steps_; }
@@ -36,6 +43,8 @@ class Program {
  private:
   Platform& platform_;
   QString settingsFile_;
+  std::shared_ptr<FileLayer> layer_;
+  std::unique_ptr<FileManagers> files_;
   StringMatcher matcher_;
   KalEscpManagerClass escp_;
   bool switchedDragOff_ = false;
