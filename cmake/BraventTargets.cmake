@@ -1,3 +1,21 @@
+# The meta-object compiler scans a target's files once; a file added later (the
+# glob picks it up at the next configure) would not be scanned in an existing
+# build directory. A stamp that changes with the file list makes it scan again.
+function(bravent_rescan_moc_on_new_files target sources)
+  string(SHA1 digest "${sources}")
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.stamp)
+  set(previous "")
+  if(EXISTS ${stamp})
+    file(READ ${stamp} previous)
+    string(STRIP "${previous}" previous)
+  endif()
+  if(NOT previous STREQUAL digest)
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp
+                ${CMAKE_CURRENT_BINARY_DIR}/CMakeFiles/${target}_autogen.dir/ParseCache.txt)
+    file(WRITE ${stamp} "${digest}\n")
+  endif()
+endfunction()
+
 # One library target per folder, built from every source file in it (sub-folders
 # included), so adding a file needs no edit here.
 #   bravent_library(NAME <target> KIND SHARED|STATIC DIR <dir> [DEPS ...] [EXCLUDE <subdir>...])
@@ -14,6 +32,7 @@ function(bravent_library)
     set(sources ${stub})
   endif()
   add_library(${B_NAME} ${B_KIND} ${sources})
+  bravent_rescan_moc_on_new_files(${B_NAME} "${sources}")
   target_include_directories(${B_NAME} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${B_NAME} PUBLIC ${B_DEPS})
 endfunction()
@@ -27,6 +46,7 @@ function(bravent_tests)
     return()
   endif()
   add_executable(${B_NAME} ${sources})
+  bravent_rescan_moc_on_new_files(${B_NAME} "${sources}")
   target_link_libraries(${B_NAME} PRIVATE bravent_test_support ${B_DEPS})
   gtest_discover_tests(${B_NAME}
     DISCOVERY_MODE PRE_TEST
