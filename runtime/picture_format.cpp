@@ -1,4 +1,5 @@
 // Values to display text (the picture language is described in picture.h).
+#include <cstdint>
 #include "runtime/picture.h"
 
 #include <QList>
@@ -22,24 +23,61 @@ QString two(int v) { return QStringLiteral("%1").arg(v, 2, 10, QChar(u'0')); }
 
 }  // namespace
 
+// Built in one pass into one buffer: this runs for every numeric cell of every
+// export and listing.
 QString Picture::formatNumber(const Decimal& v) const {
   const Decimal r = v.rounded(places_);
   if (blank_ && r.isZero()) return QString();
   const bool negative = r.isNegative();
+  const int scale = r.scale();
 
-  const QString plain = r.abs().toQString(places_);
-  const qsizetype point = plain.indexOf(u'.');
-  QString whole = point < 0 ? plain : plain.left(point);
-  const QString fraction = point < 0 ? QString() : plain.mid(point);
-  if (!zeroFill_) whole = grouped(whole);
+  // The digits of the value, least significant first.
+  char16_t digits[48];
+  int n = 0;
+  Decimal::Mantissa m = r.mantissa() < 0 ? -r.mantissa() : r.mantissa();
+  if (m <= static_cast<Decimal::Mantissa>(UINT64_MAX)) {
+    auto small = static_cast<std::uint64_t>(m);
+    do {
+      digits[n++] = static_cast<char16_t>(u'0' + small % 10);
+      small /= 10;
+    } while (small != 0);
+  } else {
+    do {
+      digits[n++] = static_cast<char16_t>(u'0' + static_cast<int>(m % 10));
+      m /= 10;
+    } while (m != 0);
+  }
+  while (n <= scale) digits[n++] = u'0';  // at least one whole digit
+  const int whole = n - scale;
+  const int groups = zeroFill_ ? 0 : (whole - 1) / 3;
 
-  const QString minus = negative ? QStringLiteral("-") : QString();
-  QString head = minusLeads_ ? minus + before_ : before_ + (minusTrails_ ? QString() : minus);
-  const QString tail = (minusTrails_ ? minus : QString()) + after_;
+  const bool minusFirst = negative && minusLeads_;
+  const bool minusBeforeDigits = negative && !minusLeads_ && !minusTrails_;
+  const bool minusLast = negative && minusTrails_;
+  const qsizetype used = before_.size() + after_.size() + (negative ? 1 : 0) + whole + groups +
+                         (scale > 0 ? scale + 1 : 0);
+  const qsizetype zeros = (zeroFill_ && used < width_) ? width_ - used : 0;
+  const qsizetype blanks = std::max<qsizetype>(0, width_ - used - zeros);
 
-  const qsizetype used = head.size() + whole.size() + fraction.size() + tail.size();
-  if (zeroFill_ && used < width_) whole.prepend(QString(width_ - used, u'0'));
-  return (head + whole + fraction + tail).rightJustified(width_, u' ');
+  QString out;
+  out.reserve(used + zeros + blanks);
+  out.append(QString(blanks, u' '));
+  if (minusFirst) out.append(u'-');
+  out.append(before_);
+  if (minusBeforeDigits) out.append(u'-');
+  out.append(QString(zeros, u'0'));
+  for (int i = n - 1; i >= scale; --i) {
+    out.append(QChar(digits[i]));
+    const int left = i - scale;  // whole digits still to come
+    if (!zeroFill_ && left > 0 && left % 3 == 0) out.append(u',');
+  }
+  if (scale > 0) {
+    out.append(u'.');
+    for (int i = scale - 1; i >= 0; --i) out.append(QChar(digits[i]));
+  }
+  if (minusLast) out.append(u'-');
+  out.append(after_);
+  return out;
 }
 
 // Fills the pattern's digit slotCount from the right with `digits`; digits beyond
