@@ -1,0 +1,289 @@
+#include "tools/cli/demo_data.h"
+
+#include <QDir>
+#include <QHash>
+#include <string_view>
+#include <utility>
+
+#include "storage/dictionary/dictionary.h"
+#include "tools/cli/demo_catalogue.h"
+#include "tools/cli/demo_figures.h"
+#include "tools/cli/exit_status.h"
+#include "tools/cli/record_writing.h"
+
+namespace bv::cli {
+
+bool holdsDataFiles(const QString& directory) {
+  const QDir dir(directory);
+  for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
+    if (name.endsWith(QStringLiteral(".tps"), Qt::CaseInsensitive)) return true;
+  return false;
+}
+
+namespace {
+
+using Values = std::vector<std::pair<const char*, FieldValue>>;
+
+FieldValue text(const char* value) { return QString::fromUtf8(value); }
+FieldValue text(char value) { return QString(QLatin1Char(value)); }
+FieldValue number(const char* value) { return *Decimal::parse(std::string_view(value)); }
+FieldValue number(int value) { return Decimal(value); }
+
+class DemoWriter {
+ public:
+  DemoWriter(DataSession& session, Date today) : session_(session), today_(today) {}
+
+  int run() {
+    int status = kExitDone;
+    auto step = [&](std::vector<const char*> tables, int (DemoWriter::*write)()) {
+      if (status == kExitDone) status = inTables(std::move(tables), write);
+    };
+    step({"Linea"}, &DemoWriter::lineas);
+    step({"Carta", "Marca", "TipoCli", "Localidad"}, &DemoWriter::codeTables);
+    step({"Relacion"}, &DemoWriter::relaciones);
+    step({"Dolar"}, &DemoWriter::dolar);
+    step({"Paramet", "Versiones"}, &DemoWriter::parameters);
+    step({"Basicos"}, &DemoWriter::basicos);
+    step({"Terminado"}, &DemoWriter::terminados);
+    step({"Clientes"}, &DemoWriter::clientes);
+    step({"Formula1", "Formula2"}, &DemoWriter::formulas);
+    step({"Compra1", "Compra2"}, &DemoWriter::compras);
+    step({"Produc01", "Produc02"}, &DemoWriter::producciones);
+    if (status == kExitDone) status = createEmptyTables();
+    return status;
+  }
+
+ private:
+  FileManager& m(const char* label) { return session_.files()[QString::fromLatin1(label)]; }
+
+  // Opens the tables, runs `write` in one transaction over them, closes them.
+  int inTables(std::vector<const char*> labels, int (DemoWriter::*write)()) {
+    std::vector<FileManager*> tables;
+    for (const char* label : labels) tables.push_back(&m(label));
+    int status = kExitDone;
+    int opened = 0;
+    for (FileManager* t : tables) {
+      if (t->open() != kLevelBenign) {
+        status = kExitFailure;
+        break;
+      }
+      ++opened;
+    }
+    if (status == kExitDone) status = session_.inTransaction(tables, [&] { return (this->*write)(); });
+    for (int i = 0; i < opened; ++i) tables[i]->close();
+    return status;
+  }
+
+  // Adds one record made of `values`, every other field cleared.
+  int add(const char* table, const Values& values) {
+    FileManager& fm = m(table);
+    fm.buffer().clear();
+    for (const auto& [label, value] : values) {
+      const int stored = storeField(fm, QString::fromLatin1(label), value);
+      if (stored != kLevelBenign) return exitStatusFor(fm, stored);
+    }
+    return exitStatusFor(fm, insertAsGiven(fm));
+  }
+
+  int lineas() {
+    for (const demo::Linea& l : demo::lineas())
+      if (int s = add("Linea", {{"LIN:CODIGO", number(l.code)},
+                                {"LIN:DESCRIPCION", text(l.description)},
+                                {"LIN:BONI1", number(l.boni1)},
+                                {"LIN:BONI2", number(l.boni2)},
+                                {"LIN:BONI3", number(l.boni3)},
+                                {"LIN:MARGEN", number(l.margin)}}))
+        return s;
+    return kExitDone;
+  }
+
+  int codeTables() {
+    const std::pair<const char*, const std::vector<demo::Coded>*> tables[] = {
+        {"Carta", &demo::cartas()},
+        {"Marca", &demo::marcas()},
+        {"TipoCli", &demo::tiposDeCliente()},
+        {"Localidad", &demo::localidades()},
+    };
+    for (const auto& [label, rows] : tables) {
+      const TableDef& t = m(label).table();
+      const std::string code = (t.prefix + QStringLiteral(":CODIGO")).toStdString();
+      const std::string description = (t.prefix + QStringLiteral(":DESCRIPCION")).toStdString();
+      for (const demo::Coded& row : *rows)
+        if (int s = add(label, {{code.c_str(), number(row.code)}, {description.c_str(), text(row.description)}}))
+          return s;
+    }
+    return kExitDone;
+  }
+
+  int relaciones() {
+    for (const demo::Relacion& r : demo::relaciones())
+      if (int s = add("Relacion", {{"REL:CANTIDAD", number(r.litres)}, {"REL:CODFINAL", text(r.finalLetter)}}))
+        return s;
+    return kExitDone;
+  }
+
+  int dolar() {
+    for (int daysAgo = demo::kDollarDays - 1; daysAgo >= 0; --daysAgo)
+      if (int s = add("Dolar", {{"DOL:FECHA", today_.addDays(-daysAgo)}, {"DOL:COTIZACION", demo::dollarRate(daysAgo)}}))
+        return s;
+    return kExitDone;
+  }
+
+  int parameters() {
+    if (int s = add("Paramet", {{"PAR:CANTIDAD_DE_BONIFICACIONES", number(demo::kDiscountCount)},
+                                {"PAR:ALICUOTA_DEL_IVA", number(demo::kVatRate)},
+                                {"PAR:MODIFICAFORMULAS", text("S")}}))
+      return s;
+    return add("Versiones", {{"VER:VERSION", number(demo::kVersion)}, {"VER:FECHA", today_}});
+  }
+
+  int basicos() {
+    // The relative stock is the sum of what the purchases received.
+    QHash<QString, Decimal> stock;
+    for (const demo::Compra& c : demo::compras())
+      for (const demo::FormulaLine& line : c.lines)
+        stock[QString::fromUtf8(line.basic)] += std::get<Decimal>(number(line.quantity));
+    for (const demo::Basico& b : demo::basicos()) {
+      Values values{{"BAS:CODIGO", text(b.code)},
+                    {"BAS:DESCRIPCION", text(b.description)},
+                    {"BAS:PESO_ESPECIFICO", number(b.weight)},
+                    {"BAS:COSTO", number(b.cost)},
+                    {"BAS:UNIDAD_POR_LATA", number(b.unitsPerCan)},
+                    {"BAS:MONEDA", text(b.currency)},
+                    {"BAS:BONIFICACION1", number(b.boni[0])},
+                    {"BAS:BONIFICACION2", number(b.boni[1])},
+                    {"BAS:BONIFICACION3", number(b.boni[2])},
+                    {"BAS:BONIFICACION4", number(b.boni[3])},
+                    {"BAS:STOCK_RELATIVO", stock.value(QString::fromUtf8(b.code)).rounded(0)},
+                    {"BAS:MARGENUTILIDAD", number(b.margin)},
+                    {"BAS:COLUMNA_EN_EXCEL", text(b.column)},
+                    {"BAS:FICHA_TECNICA", text(b.memo)}};
+      if (int s = add("Basicos", values)) return s;
+    }
+    return kExitDone;
+  }
+
+  int terminados() {
+    for (const demo::Terminado& t : demo::terminados())
+      if (int s = add("Terminado", {{"TER:CODIGO", text(t.code)},
+                                    {"TER:DESCRIPCION", text(t.description)},
+                                    {"TER:LINEA", number(t.line)},
+                                    {"TER:CARTA", number(t.chart)},
+                                    {"TER:MARCA", number(t.brand)},
+                                    {"TER:MARGENUTILIDAD", number(t.margin)},
+                                    {"TER:SISTEMA", text(t.system)},
+                                    {"TER:FICHA_TECNICA", text(t.memo)}}))
+        return s;
+    return kExitDone;
+  }
+
+  int clientes() {
+    for (const demo::Cliente& c : demo::clientes())
+      if (int s = add("Clientes", {{"CLI:CODIGO", number(c.code)},
+                                   {"CLI:NOMBRE", text(c.name)},
+                                   {"CLI:DIRECCION", text(c.address)},
+                                   {"CLI:LOCALIDAD", number(c.locality)},
+                                   {"CLI:CODIGO_POSTAL", text(c.postalCode)},
+                                   {"CLI:TELEFONOS", text(c.phones)},
+                                   {"CLI:CONTACTO", text(c.contact)},
+                                   {"CLI:E_MAIL", text(c.email)},
+                                   {"CLI:WEB", text(c.web)},
+                                   {"CLI:TIPO_DE_CLIENTE", number(c.type)},
+                                   {"CLI:FICHA_TECNICA", text(c.memo)}}))
+        return s;
+    return kExitDone;
+  }
+
+  // Each formula header takes the next formula number; its lines follow it.
+  int formulas() {
+    for (const demo::Formula& f : demo::formulas()) {
+      const demo::FormulaFigures figures = demo::formulaFigures(f);
+      if (int s = add("Formula1", {{"FOR1:OBSERVACIONES", text(f.remarks)},
+                                   {"FOR1:CODIGO_TERMINADO", text(f.product)},
+                                   {"FOR1:CANTIDAD", figures.quantity},
+                                   {"FOR1:PESO_ESPECIFICO", figures.weight},
+                                   {"FOR1:REL1", figures.rel1},
+                                   {"FOR1:REL2", figures.rel2},
+                                   {"FOR1:COMPONENTE_B", figures.componentB},
+                                   {"FOR1:CANTIDADB", figures.quantityB},
+                                   {"FOR1:MODIFICABLE", text(f.modifiable)},
+                                   {"FOR1:FECHA", today_.addDays(-f.daysAgo)}}))
+        return s;
+      const Decimal formulaNumber = m("Formula1").buffer().decimal("FOR1:CODIGO_FORMULA");
+      for (std::size_t i = 0; i < f.lines.size(); ++i)
+        if (int s = add("Formula2", {{"FOR2:CODIGO_FORMULA", formulaNumber},
+                                     {"FOR2:CODIGO_BASICO", text(f.lines[i].basic)},
+                                     {"FOR2:CANTIDAD", number(f.lines[i].quantity)},
+                                     {"FOR2:VOLUMEN", figures.volumes[i]}}))
+          return s;
+    }
+    return kExitDone;
+  }
+
+  int compras() {
+    for (const demo::Compra& c : demo::compras()) {
+      if (int s = add("Compra1", {{"COM1:TIPO_DE_COMPROBANTE", text(c.type)},
+                                  {"COM1:COMPROBANTE", number(c.number)},
+                                  {"COM1:FECHA", today_.addDays(-c.daysAgo)},
+                                  {"COM1:OBSERVACIONES", text(c.remarks)}}))
+        return s;
+      for (const demo::FormulaLine& line : c.lines)
+        if (int s = add("Compra2", {{"COM2:TIPO_DE_COMPROBANTE", text(c.type)},
+                                    {"COM2:COMPROBANTE", number(c.number)},
+                                    {"COM2:CODIGO_BASICO", text(line.basic)},
+                                    {"COM2:CANTIDAD", number(line.quantity)}}))
+          return s;
+    }
+    return kExitDone;
+  }
+
+  int producciones() {
+    const Decimal vat = std::get<Decimal>(number(demo::kVatRate));
+    for (const demo::Produccion& p : demo::producciones()) {
+      const demo::OrderFigures order = demo::orderFigures(p, demo::dollarRate(p.daysAgo), vat);
+      const bool marked = p.labels > 0;
+      if (int s = add("Produc01", {{"PRO1:FECHA", today_.addDays(-p.daysAgo)},
+                                   {"PRO1:CLIENTE", number(p.customer)},
+                                   {"PRO1:CODIGO_TERMINADO", text(p.product)},
+                                   {"PRO1:CANTIDAD", order.quantity},
+                                   {"PRO1:PESO_ESPECIFICO", order.weight},
+                                   {"PRO1:COMPONENTE_B", order.componentB},
+                                   {"PRO1:ESTADO", text(p.state)},
+                                   {"PRO1:COSTO_DE_PRODUCCION", order.price},
+                                   {"PRO1:LINEA", number(p.line)},
+                                   {"PRO1:CANTIDAD_ETIQUETAS", number(marked ? p.labels : 1)},
+                                   {"PRO1:MARCA", text(marked ? "I" : "")}}))
+        return s;
+      const Decimal code = m("Produc01").buffer().decimal("PRO1:CODIGO");
+      for (const demo::OrderLine& line : order.lines)
+        if (int s = add("Produc02", {{"PRO2:CODIGO", code},
+                                     {"PRO2:CODIGO_BASICO", line.basic},
+                                     {"PRO2:CANTIDAD", line.grams},
+                                     {"PRO2:VOLUMEN", line.litres}}))
+          return s;
+    }
+    return kExitDone;
+  }
+
+  // The tables the demo leaves empty get their files too, so the directory is
+  // complete; the label work file is a station's own and is left alone.
+  int createEmptyTables() {
+    for (const auto& fm : session_.files().all()) {
+      if (fm->table().isAlias() || fm->table().perStation) continue;
+      if (fm->open() != kLevelBenign) return kExitFailure;
+      const int used = fm->use();
+      fm->close();
+      if (used != kLevelBenign) return kExitFailure;
+    }
+    return kExitDone;
+  }
+
+  DataSession& session_;
+  Date today_;
+};
+
+}  // namespace
+
+int writeDemoData(DataSession& session, Date today) { return DemoWriter(session, today).run(); }
+
+}  // namespace bv::cli

@@ -1,0 +1,21 @@
+// Every verb of bravent-cli, in the order its help lists them. A subsystem's
+// verbs are declared here with one line each.
+#include "tools/cli/table_verbs.h"
+#include "tools/cli/verb_registry.h"
+
+namespace bv::cli {
+
+const VerbRegistry& standardVerbs() {
+  static const VerbRegistry registry = [] {
+    VerbRegistry r;
+    r.add(demoVerb());
+    r.add(tableExportVerb());
+    r.add(tableImportVerb());
+    r.add(tableDeleteVerb());
+    r.add(tableChangeVerb());
+    return r;
+  }();
+  return registry;
+}
+
+}  // namespace bv::cli
