@@ -16,7 +16,7 @@ void registerProcedures(ProcedureRegistry& registry) {
 void runFrame(Program& program) {
   ProcedureRegistry registry;
   registerProcedures(registry);
-  StoredFrameData data(program.files());
+  StoredFrameData data(program.relations());
   runMainFrame(data, registry);
 }
 

@@ -6,6 +6,7 @@
 #include "storage/errors/error_manager.h"
 #include "storage/filelayer/file_layer.h"
 #include "storage/managers/file_managers.h"
+#include "storage/relations/relation_managers.h"
 #include "storage/settings/settings.h"
 
 #include <QDir>
@@ -33,6 +34,7 @@ void Program::startUp() {
   // Data files are not opened here: each window opens the ones it needs.
   layer_ = FileLayer::forDirectory(QDir::currentPath());
   files_ = std::make_unique<FileManagers>(*layer_);
+  relations_ = std::make_unique<RelationManagers>(*files_);
   steps_ << QStringLiteral("diccionario");
 
   matcher_.setOption(1, true);
@@ -69,6 +71,7 @@ void Program::shutDown() {
   steps_ << QStringLiteral("restaurar arrastre");
   Settings::global().close();
   StringMatcher::setProgramMatcher(nullptr);
+  relations_.reset();
   files_.reset();  // closes what is still open
   layer_.reset();
   steps_ << QStringLiteral("liberar");

@@ -14,6 +14,7 @@ namespace bv {
 
 class FileLayer;
 class FileManagers;
+class RelationManagers;
 
 class Program {
  public:
@@ -36,6 +37,8 @@ class Program {
   // One file manager per table and alias, over the data files of the working
   // directory; valid between start-up and shut-down.
   FileManagers& files() { return *files_; }
+  // One relation manager per table and alias, with the system's relations.
+  RelationManagers& relations() { return *relations_; }
   StringMatcher& matcher() { return matcher_; }
   // The steps taken so far, by name, in order (read by tests).
   const QStringList& steps() const { return steps_; }
@@ -45,6 +48,7 @@ class Program {
   QString settingsFile_;
   std::shared_ptr<FileLayer> layer_;
   std::unique_ptr<FileManagers> files_;
+  std::unique_ptr<RelationManagers> relations_;
   StringMatcher matcher_;
   KalEscpManagerClass escp_;
   bool switchedDragOff_ = false;

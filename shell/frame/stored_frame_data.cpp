@@ -1,6 +1,7 @@
 #include "shell/frame/stored_frame_data.h"
 
 #include "storage/managers/file_managers.h"
+#include "storage/relations/relation_managers.h"
 
 namespace bv {
 namespace {
@@ -16,12 +17,17 @@ bool readFirst(FileManager& m) {
 }
 }  // namespace
 
+StoredFrameData::StoredFrameData(RelationManagers& relations)
+    : relations_(relations), files_(relations.files()) {}
+
+// Through the relation managers, so the tables related to these are opened
+// (and opened physically on first use) with them.
 void StoredFrameData::open() {
-  for (const QString& t : {kParamet, kProduc01, kVersiones}) files_[t].open();
+  for (const QString& t : {kParamet, kProduc01, kVersiones}) relations_[t].open();
 }
 
 void StoredFrameData::close() {
-  for (const QString& t : {kParamet, kProduc01, kVersiones}) files_[t].close();
+  for (const QString& t : {kParamet, kProduc01, kVersiones}) relations_[t].close();
 }
 
 QString StoredFrameData::modificaFormulas() {

@@ -5,10 +5,11 @@
 namespace bv {
 
 class FileManagers;
+class RelationManagers;
 
 class StoredFrameData : public FrameData {
  public:
-  explicit StoredFrameData(FileManagers& files) : files_(files) {}
+  explicit StoredFrameData(RelationManagers& relations);
   void open() override;
   void close() override;
   QString modificaFormulas() override;
@@ -17,6 +18,7 @@ class StoredFrameData : public FrameData {
   std::optional<VersionInfo> version() override;
 
  private:
+  RelationManagers& relations_;
   FileManagers& files_;
 };
 

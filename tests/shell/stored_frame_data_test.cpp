@@ -1,6 +1,7 @@
 #include "shell/frame/stored_frame_data.h"
 #include "storage/filelayer/file_layer.h"
 #include "storage/managers/file_managers.h"
+#include "storage/relations/relation_managers.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -12,7 +13,8 @@ struct Files {
   QTemporaryDir dir;
   std::shared_ptr<FileLayer> layer = FileLayer::createSqlite({dir.path(), dir.path()});
   FileManagers managers{*layer};
-  StoredFrameData data{managers};
+  RelationManagers relations{managers};
+  StoredFrameData data{relations};
 };
 
 void add(FileManager& m, const std::function<void(Record&)>& fill) {
