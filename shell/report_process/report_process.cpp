@@ -83,6 +83,7 @@ void ReportProcess::updatePercent() {
 
 int ReportProcess::handleOne() {
   if (step_) step_();
+  if (response_ == Response::Cancelled) return 3;
   return readNext();
 }
 
@@ -95,7 +96,7 @@ int ReportProcess::timerEvent() {
   const qint64 start = clock_();
   for (;;) {
     for (int handled = 0; handled < batch_; ++handled) {
-      const int level = handleOne();
+      const int level = handleOne();  // 3 too when the step cancelled the process
       if (level != 0) {
         end(level);
         return level;
@@ -116,6 +117,7 @@ void ReportProcess::cancel() {
 }
 
 void ReportProcess::end(int level) {
+  if (response_ == Response::Cancelled) return;  // cancelled by the step itself
   response_ = (level == 5 && count_ > 0) ? Response::Completed : Response::Cancelled;
 }
 

@@ -153,3 +153,16 @@ TEST(ReportProcess, CancelEndsWithoutPrinting) {
   EXPECT_FALSE(p.close());
   EXPECT_TRUE(s.choices.asked().empty());
 }
+
+TEST(ReportProcess, ACancelFromTheStepStaysCancelled) {
+  Script s;
+  FakeReader reader(10, 10);
+  ReportProcess* self = nullptr;
+  ReportProcess p(reader, nullptr, [&] {
+    if (reader.at_ == 3) self->cancel();
+  });
+  self = &p;
+  p.setClock([] { return 0; });
+  EXPECT_EQ(p.runWithoutScreen(), Response::Cancelled);
+  EXPECT_EQ(p.count(), 3);
+}
