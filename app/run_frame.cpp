@@ -1,5 +1,6 @@
 #include "app/run_frame.h"
 
+#include "exchange/exchange_procedures.h"
 #include "shell/frame/stored_frame_data.h"
 #include "shell/frame/main_frame.h"
 #include "shell/procedure_registry.h"
@@ -7,15 +8,15 @@
 
 namespace bv {
 
-void registerProcedures(ProcedureRegistry& registry) {
+void registerProcedures(ProcedureRegistry& registry, Program& program) {
   // Each subsystem adds its windows and processes here as they are built; an
   // entry of the menu whose procedure is missing stays disabled.
-  (void)registry;
+  registerExchangeProcedures(registry, program.files());
 }
 
 void runFrame(Program& program) {
   ProcedureRegistry registry;
-  registerProcedures(registry);
+  registerProcedures(registry, program);
   StoredFrameData data(program.relations());
   runMainFrame(data, registry);
 }

@@ -6,8 +6,9 @@ namespace bv {
 class Program;
 class ProcedureRegistry;
 
-// Each subsystem's procedures, under the names the menu starts them by.
-void registerProcedures(ProcedureRegistry& registry);
+// Each subsystem's procedures, under the names the menu starts them by, over
+// the program's file and relation managers.
+void registerProcedures(ProcedureRegistry& registry, Program& program);
 
 // Runs the main frame until the user closes it.
 void runFrame(Program& program);

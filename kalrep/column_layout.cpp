@@ -1,19 +1,15 @@
 #include "kalrep/column_layout.h"
 
-#include <QApplication>
 #include <algorithm>
 #include <cmath>
 
+#include "kalrep/beep.h"
 #include "kalrep/layout_messages.h"
 #include "kalrep/paper.h"
 #include "runtime/message_presenter.h"
 
 namespace bv {
 namespace {
-
-void beep() {
-  if (qobject_cast<QApplication*>(QCoreApplication::instance())) QApplication::beep();
-}
 
 void warn(const char* text, bool withBeep) {
   if (withBeep) beep();
@@ -275,15 +271,20 @@ bool ColumnLayout::loadLayout(const QString& rawName) {
   return true;
 }
 
+bool ColumnLayout::loadStoredDefaultLayout() {
+  if (store().read(QString::fromLatin1(layout::kDefaultKey)) != QLatin1StringView("SI"))
+    return false;
+  loadLayout(QString::fromLatin1(layout::kDefaultLayout));
+  return true;
+}
+
+void ColumnLayout::storeDefaultLayout() {
+  if (saveLayout(QString::fromLatin1(layout::kDefaultLayout)))
+    store().write(QString::fromLatin1(layout::kDefaultKey), QStringLiteral("SI"));
+}
+
 void ColumnLayout::applyDefaultLayout() {
-  LayoutStore& s = store();
-  const QString defaultKey = QString::fromLatin1(layout::kDefaultKey);
-  const QString name = QString::fromLatin1(layout::kDefaultLayout);
-  if (s.read(defaultKey) == QLatin1StringView("SI")) {
-    loadLayout(name);
-  } else if (saveLayout(name)) {
-    s.write(defaultKey, QStringLiteral("SI"));
-  }
+  if (!loadStoredDefaultLayout()) storeDefaultLayout();
 }
 
 }  // namespace bv

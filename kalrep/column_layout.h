@@ -81,6 +81,11 @@ class ColumnLayout {
   // First use for this caller stores the current layout as the default one;
   // from then on the default layout is loaded.
   void applyDefaultLayout();
+  // The two halves, for the window: the default layout is loaded before the
+  // page is prepared, and stored on first use once the list shows the columns.
+  // False when no default layout is stored yet.
+  bool loadStoredDefaultLayout();
+  void storeDefaultLayout();
 
  private:
   QChar orientation() const;

@@ -5,6 +5,8 @@
 #include <QPrinterInfo>
 
 #include "kalrep/column_layout.h"
+#include "kalrep/layout_window.h"
+#include "kalrep/screen.h"
 
 namespace bv {
 
@@ -24,8 +26,11 @@ bool runLayoutStep(ColumnLayout& layout) {
     if (layout.WITHPAGE) layout.takePaper(currentPrinterPaperCode());
     return true;
   }
-  layout.applyDefaultLayout();
+  if (hasScreen()) return LayoutWindow::ask(layout);
+  // Without a screen the window's rules hold as if it were accepted at once.
+  const bool hadDefault = layout.loadStoredDefaultLayout();
   if (layout.WITHPAGE) layout.preparePage();
+  if (!hadDefault) layout.storeDefaultLayout();
   return layout.accept();
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // The layout step of a worker's RUN. Without the window (WITHWINDOW 0) a printer
 // output takes the printer's current paper and its largest usable width. With
-// the window, the caller's default layout is applied (stored the first time,
-// loaded afterwards), the page is prepared and the layout accepted under the
-// window's rules.
+// the window, on screen the layout window is shown until it is answered;
+// without a screen the same steps run as if it were accepted at once: the
+// caller's default layout is applied (stored the first time, loaded
+// afterwards), the page is prepared and the layout accepted under the window's
+// rules.
 namespace bv {
 
 class ColumnLayout;

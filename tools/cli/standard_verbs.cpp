@@ -1,5 +1,6 @@
 // Every verb of bravent-cli, in the order its help lists them. A subsystem's
 // verbs are declared here with one line each.
+#include "tools/cli/exchange_verbs.h"
 #include "tools/cli/table_verbs.h"
 #include "tools/cli/verb_registry.h"
 
@@ -13,6 +14,7 @@ const VerbRegistry& standardVerbs() {
     r.add(tableImportVerb());
     r.add(tableDeleteVerb());
     r.add(tableChangeVerb());
+    r.add(formulaSheetVerb());
     return r;
   }();
   return registry;
