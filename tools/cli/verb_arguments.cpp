@@ -2,7 +2,7 @@
 
 namespace bv::cli {
 
-std::optional<VerbArguments> VerbArguments::parse(const QStringList& arguments, const std::vector<OptionSpec>& options,
+std::optional<VerbArguments> VerbArguments::parse(const QStringList& arguments, const std::vector<OptionDecl>& options,
                                                   int maxPositional, QString* reason) {
   auto refuse = [&](const QString& why) -> std::optional<VerbArguments> {
     if (reason) *reason = why;
@@ -15,13 +15,13 @@ std::optional<VerbArguments> VerbArguments::parse(const QStringList& arguments, 
       out.positional_ << a;
       continue;
     }
-    const OptionSpec* spec = nullptr;
-    for (const OptionSpec& o : options)
-      if (o.name == a) spec = &o;
-    if (!spec) return refuse(QStringLiteral("opción desconocida: %1").arg(a));
+    const OptionDecl* option = nullptr;
+    for (const OptionDecl& o : options)
+      if (o.name == a) option = &o;
+    if (!option) return refuse(QStringLiteral("opción desconocida: %1").arg(a));
     if (out.options_.contains(a)) return refuse(QStringLiteral("la opción %1 se dio dos veces").arg(a));
     QStringList values;
-    for (int k = 0; k < spec->values; ++k) {
+    for (int k = 0; k < option->values; ++k) {
       if (i + 1 >= arguments.size()) return refuse(QStringLiteral("falta el valor de %1").arg(a));
       values << arguments[++i];
     }

@@ -9,7 +9,7 @@
 
 namespace bv::cli {
 
-struct OptionSpec {
+struct OptionDecl {
   QString name;    // "--clave"
   int values = 1;  // how many values follow it
 };
@@ -19,7 +19,7 @@ class VerbArguments {
   // Nullopt with a reason in Spanish for an unknown option, an option given
   // twice or one whose values are missing, and for more than `maxPositional`
   // positional values (-1: any number).
-  static std::optional<VerbArguments> parse(const QStringList& arguments, const std::vector<OptionSpec>& options,
+  static std::optional<VerbArguments> parse(const QStringList& arguments, const std::vector<OptionDecl>& options,
                                             int maxPositional, QString* reason);
 
   const QStringList& positional() const { return positional_; }
