@@ -24,6 +24,18 @@ QString fileCodeText(int code) {
   }
 }
 
+int KeyedFile::readPage(bool forward, int count, std::vector<Record>& records, std::vector<RecordPosition>& positions) {
+  Record record(table());
+  for (int i = 0; i < count; ++i) {
+    const int code = forward ? next(record) : previous(record);
+    if (code == kRecordNotAvailable && i > 0) return kFileOk;
+    if (code != kFileOk) return code;
+    records.push_back(record);
+    positions.push_back(position());
+  }
+  return kFileOk;
+}
+
 void clearRecord(Record& record, ClearValue value) {
   record.clear();
   if (value == ClearValue::Blank || !record.isValid()) return;

@@ -40,6 +40,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <memory>
+#include <vector>
 
 #include "storage/dictionary/key_def.h"
 #include "storage/dictionary/record.h"
@@ -160,6 +161,11 @@ class KeyedFile {
   // at that end. Answers 0, 33, 43, 46, 90.
   virtual int next(Record& record) = 0;
   virtual int previous(Record& record) = 0;
+  // Reads up to `count` records in sequence at once, as that many next() (or
+  // previous()) calls would: appends them and their positions, and leaves the
+  // cursor as after the last of them. Answers 0 when it read at least one, 33
+  // at the end before any, or the read's error. (Views read by pages so.)
+  virtual int readPage(bool forward, int count, std::vector<Record>& records, std::vector<RecordPosition>& positions);
   // The current record's position (0 when there is none).
   virtual RecordPosition position() const = 0;
   // Reads the record at `position` (a placeholder too), makes it current and

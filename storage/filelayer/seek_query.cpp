@@ -10,7 +10,7 @@ QString fromIndexed(const QString& table, const KeyLayout* key, bool indexed) {
 }
 
 SeekQuery seekQuery(const TableSchema& schema, const QString& table, const KeyLayout* key, bool forward,
-                    const SequencePoint& point, bool withPlaceholders, bool indexed) {
+                    const SequencePoint& point, bool withPlaceholders, bool indexed, int limit) {
   SeekQuery q;
   const QString pos = quoted(kPositionColumn);
   QStringList where;
@@ -60,7 +60,8 @@ SeekQuery seekQuery(const TableSchema& schema, const QString& table, const KeyLa
   }
   q.sql = QStringLiteral("SELECT ") + schema.selectList() + QStringLiteral(" FROM ") + fromIndexed(table, key, indexed);
   if (!where.isEmpty()) q.sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
-  q.sql += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", ")) + QStringLiteral(" LIMIT 1");
+  q.sql += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", ")) + QStringLiteral(" LIMIT ") +
+           QString::number(limit);
   return q;
 }
 

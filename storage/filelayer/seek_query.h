@@ -38,7 +38,7 @@ struct SeekQuery {
 // table name; `indexed` false when the file lacks the key's index (a read-only
 // open of a file made by an older version).
 SeekQuery seekQuery(const TableSchema& schema, const QString& table, const KeyLayout* key, bool forward,
-                    const SequencePoint& point, bool withPlaceholders, bool indexed = true);
+                    const SequencePoint& point, bool withPlaceholders, bool indexed = true, int limit = 1);
 // "table INDEXED BY key" (position order: the table itself, NOT INDEXED).
 QString fromIndexed(const QString& table, const KeyLayout* key, bool indexed = true);
 

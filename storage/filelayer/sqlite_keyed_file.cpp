@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "runtime/runtime_error.h"
 #include "storage/filelayer/file_name_resolver.h"
@@ -204,6 +205,46 @@ int SqliteKeyedFile::read(bool forward, Record& record) {
     return report(kRecordNotAvailable);
   }
   take(row, record);
+  return report(kFileOk);
+}
+
+// One query for the page: the rows beyond the sequence point, LIMIT count.
+// Each row fills its record as it comes; only the last becomes current (and
+// moves the sequence point), and a watch armed before a page of several rows
+// ends cleared, as after as many next().
+int SqliteKeyedFile::readPage(bool forward, int count, std::vector<Record>& records,
+                              std::vector<RecordPosition>& positions) {
+  if (const int code = requireOpen(); code != kFileOk) return code;
+  using Kind = Point::Kind;
+  if ((forward && cursor_.point.kind == Kind::End) || (!forward && cursor_.point.kind == Kind::Start))
+    return report(kRecordNotAvailable);
+  const KeyLayout* key = layoutOf(cursor_.key);
+  const SeekQuery q = seekQuery(schema(), store_->table(), key, forward, cursor_.point, placeholdersVisible(key),
+                               !key || store_->hasIndex(*key), std::max(1, count));
+  const int columns = schema().valueColumnCount();
+  const bool withMemo = !cursor_.memoSuppressed;
+  StoredRow last;
+  std::size_t read = 0;
+  const int code = store_->run(q.sql, q.binds, SqlAction::Read, [&](sqlite3_stmt* s) {
+    last.position = sqlite3_column_int64(s, 0);
+    last.placeholder = sqlite3_column_int64(s, 1) != 0;
+    last.values.clear();
+    for (int i = 0; i < columns; ++i) last.values.push_back(column(s, TableSchema::resultColumn(i)));
+    schema().fill(records.emplace_back(*table_), last.values, withMemo);
+    positions.push_back(last.position);
+    ++read;
+  }, std::max(1, count));
+  if (code != kFileOk) {
+    records.resize(records.size() - read);
+    positions.resize(positions.size() - read);
+    return code;
+  }
+  if (read == 0) {
+    cursor_.point = Point{forward ? Kind::End : Kind::Start, {}, 0};
+    return report(kRecordNotAvailable);
+  }
+  if (read > 1) cursor_.watchArmed = false;
+  take(last, records.back());
   return report(kFileOk);
 }
 

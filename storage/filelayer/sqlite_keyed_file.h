@@ -46,6 +46,7 @@ class SqliteKeyedFile final : public KeyedFile {
   int setPosition(const KeyDef* key, FileEdge edge) override;
   int next(Record& record) override { return read(true, record); }
   int previous(Record& record) override { return read(false, record); }
+  int readPage(bool forward, int count, std::vector<Record>& records, std::vector<RecordPosition>& positions) override;
   RecordPosition position() const override { return cursor_.current; }
   int reget(RecordPosition position, Record& record) override;
   int resetTo(const KeyDef* key, RecordPosition position) override;

@@ -27,6 +27,14 @@ int RelationManager::deleteRecord(bool confirm) {
   }
 }
 
+int RelationManager::deleteCurrent() {
+  FileManager& m = *me_;
+  if (const int level = m.use(); level != kLevelBenign) return level;
+  IntegrityFailure failure;
+  const int level = deleteOnce(m.position(), failure);
+  return level == kLevelBenign ? level : failure.raise();
+}
+
 int RelationManager::deleteOnce(RecordPosition position, IntegrityFailure& failure) {
   FileManager& m = *me_;
   TablesInUse tables;

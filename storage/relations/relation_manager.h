@@ -95,6 +95,11 @@ class RelationManager {
   virtual int applyUpdate(const Relation& link, const Record& before, const Record& after,
                           IntegrityFailure& failure);  // 9
 
+  // Deletes the current record with integrity once: no confirmation, no offer
+  // to try again; a failure's message is shown. (A form deleting its child
+  // lines inside its own transaction.)
+  int deleteCurrent();
+
   // ---- properties ---------------------------------------------------------------
   FileManager& me() const { return *me_; }
   const std::vector<Relation>& relations() const { return relations_; }

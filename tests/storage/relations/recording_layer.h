@@ -16,7 +16,9 @@ struct Recorded {
   QStringList marked;                      // table labels, in the order marked
   std::map<QString, int> markCodes;        // table label -> code its mark answers
   std::map<QString, int> removeCodes;      // table label -> code its deletes answer
+  std::map<QString, int> readCodes;        // table label -> code its reads in sequence answer
   int beginCode = 0;
+  int commitCode = 0;
   bool busyWhileRemoving = false;          // the busy cursor was up during a delete
 
   static int fail(int code) {
@@ -42,8 +44,14 @@ class RecordingFile : public KeyedFile {
   int get(const KeyDef& key, Record& record) override { return inner_->get(key, record); }
   int setPosition(const KeyDef& key, const Record& values) override { return inner_->setPosition(key, values); }
   int setPosition(const KeyDef* key, FileEdge edge) override { return inner_->setPosition(key, edge); }
-  int next(Record& record) override { return inner_->next(record); }
-  int previous(Record& record) override { return inner_->previous(record); }
+  int next(Record& record) override {
+    if (const auto it = r_.readCodes.find(table().label); it != r_.readCodes.end()) return Recorded::fail(it->second);
+    return inner_->next(record);
+  }
+  int previous(Record& record) override {
+    if (const auto it = r_.readCodes.find(table().label); it != r_.readCodes.end()) return Recorded::fail(it->second);
+    return inner_->previous(record);
+  }
   RecordPosition position() const override { return inner_->position(); }
   int reget(RecordPosition position, Record& record) override { return inner_->reget(position, record); }
   int resetTo(const KeyDef* key, RecordPosition position) override { return inner_->resetTo(key, position); }
@@ -93,7 +101,10 @@ class RecordingLayer : public FileLayer {
     if (recorded.beginCode != 0) return Recorded::fail(recorded.beginCode);
     return inner_->beginTransaction(waitSeconds);
   }
-  int commit() override { return inner_->commit(); }
+  int commit() override {
+    if (recorded.commitCode != 0) return Recorded::fail(recorded.commitCode);
+    return inner_->commit();
+  }
   int rollback() override {
     ++rollbacks;
     return inner_->rollback();

@@ -199,6 +199,28 @@ TEST_F(UpdateIntegrity, CascadesGoOnDownThroughTheChangedRecords) {
   EXPECT_TRUE(exists("Produc01", p2));
 }
 
+TEST_F(UpdateIntegrity, RememberedLinksTellWhatTheRecordWasWhenRead) {
+  baseline();
+  const RecordPosition line = linea(3);
+  const RecordPosition t3 = terminado("T1", 3), t4 = terminado("T2", 4);
+  current("Linea", line);
+  rel("Linea").rememberLinks();
+  // The stored code changes behind the manager's back (no cascade).
+  Record changed = stored("Linea", line);
+  changed.setDecimal("LIN:CODIGO", Decimal(4));
+  ASSERT_EQ(file("Linea").file().put(changed), kFileOk);
+  current("Linea", line);
+  file("Linea").buffer().setDecimal("LIN:CODIGO", Decimal(7));
+  ASSERT_EQ(rel("Linea").update(), 0);
+  // The records linked to the remembered value 3 follow, not those of 4.
+  EXPECT_EQ(number("Terminado", t3, "TER:LINEA"), Decimal(7));
+  EXPECT_EQ(number("Terminado", t4, "TER:LINEA"), Decimal(4));
+  // Remembered again after the update: a second change starts from 7.
+  file("Linea").buffer().setDecimal("LIN:CODIGO", Decimal(8));
+  ASSERT_EQ(rel("Linea").update(), 0);
+  EXPECT_EQ(number("Terminado", t3, "TER:LINEA"), Decimal(8));
+}
+
 TEST_F(UpdateIntegrity, RecordChangedByAnotherStationShowsTheLongMessage) {
   baseline();
   const RecordPosition line = linea(3);

@@ -1,0 +1,33 @@
+#pragma once
+// A report process reading its view through the view manager: record by
+// record through the record test, with the primary table's count and sizes
+// for the percentage, and the view's first order component for a step object.
+#include <functional>
+
+#include "shell/report_process/process_reader.h"
+#include "storage/views/view_manager.h"
+
+namespace bv {
+
+class ViewReader : public ProcessReader {
+ public:
+  // `closeTables` closes the tables the procedure opened (run by close()).
+  explicit ViewReader(ViewManager& view, std::function<void()> closeTables = {})
+      : view_(view), closeTables_(std::move(closeTables)) {}
+
+  void reset() override { view_.reset(); }
+  int next() override { return view_.next(); }
+  qint64 recordCount() const override;
+  qint64 fileSize() const override;
+  qint64 recordSize() const override { return view_.recordSize(); }
+  QString currentKeyValue() const override { return view_.currentKeyValue(); }
+  QString firstKeyValue() override { return view_.firstKeyValue(); }
+  QString lastKeyValue() override { return view_.lastKeyValue(); }
+  void close() override;
+
+ private:
+  ViewManager& view_;
+  std::function<void()> closeTables_;
+};
+
+}  // namespace bv
