@@ -352,7 +352,7 @@ TEST_F(FrameTest, TheAboutWindowHoldsTheFrameUntilItLosesTheFocus) {
   MainFrame& f = open();
   bool returned = false;
   QString procedureWhileOpen;
-  QTimer::singleShot(0, qApp, [&] {
+  QTimer::singleShot(0, &f, [&] {
     auto* about = f.findChild<AboutWindow*>("AboutWindow");
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
@@ -366,7 +366,7 @@ TEST_F(FrameTest, TheAboutWindowHoldsTheFrameUntilItLosesTheFocus) {
     QCoreApplication::processEvents();
   });
   // Should the focus never move, the window is closed by hand so the test ends.
-  QTimer::singleShot(3000, qApp, [&] {
+  QTimer::singleShot(3000, &f, [&] {
     if (auto* about = f.findChild<AboutWindow*>("AboutWindow"); about && about->isVisible()) {
       ADD_FAILURE() << "the About window did not close when it lost the focus";
       about->close();
