@@ -1,10 +1,13 @@
 #include "app/run_frame.h"
 
 #include "exchange/exchange_procedures.h"
+#include "masterdata/marca/marca_windows.h"
+#include "shell/browse/list_procedure.h"
 #include "shell/frame/stored_frame_data.h"
 #include "shell/frame/main_frame.h"
 #include "shell/procedure_registry.h"
 #include "shell/program.h"
+#include "shell/qbe/list_query_by_example.h"
 
 namespace bv {
 
@@ -12,9 +15,12 @@ void registerProcedures(ProcedureRegistry& registry, Program& program) {
   // Each subsystem adds its windows and processes here as they are built; an
   // entry of the menu whose procedure is missing stays disabled.
   registerExchangeProcedures(registry, program.files());
+  registry.addWindow(QStringLiteral("BrowseMarca"), listWindow(marca::browseMarca, program.relations()));
 }
 
 void runFrame(Program& program) {
+  // Every list with a "&Filtros" button offers query by example.
+  installQueryByExample();
   ProcedureRegistry registry;
   registerProcedures(registry, program);
   StoredFrameData data(program.relations());

@@ -1,0 +1,76 @@
+#pragma once
+// A list of child lines in a form (the components of a formula, the products
+// of a purchase or a production), described by data: the line table, its
+// columns with their editors, the tables each line shows fields of, and the
+// hooks that run as the lines are written.
+#include "shell/browse/column_align.h"
+#include "shell/form/lookup_declaration.h"
+#include "storage/dictionary/field_value.h"
+#include "storage/transactions/child_line.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace bv {
+
+enum class CellEditor {
+  None,     // shown only
+  Text,     // a text typed in place (with its lookup, when the column has one)
+  Numeric,  // a number typed in place, read through the column's picture
+};
+
+struct LineColumn {
+  // A field of the line table, or of a table read for each line ("BAS:DESCRIPCION").
+  QString field;
+  int width = 0;  // dialog units; 0 hides the column
+  QString header;
+  QString picture;  // empty: the field's own
+  ColumnAlign align = ColumnAlign::Left;
+  CellEditor editor = CellEditor::None;
+  // The value must exist in another table (text editors).
+  std::optional<FormLookup> lookup;
+  // A value the column refuses (zero quantities): the cell beeps and keeps its editor.
+  std::function<bool(const FieldValue&)> accepts;
+
+  static LineColumn of(QString field, int width, QString header, QString picture) {
+    LineColumn c;
+    c.field = std::move(field);
+    c.width = width;
+    c.header = std::move(header);
+    c.picture = std::move(picture);
+    return c;
+  }
+  LineColumn& editedAs(CellEditor e) {
+    editor = e;
+    return *this;
+  }
+  LineColumn& aligned(ColumnAlign a) {
+    align = a;
+    return *this;
+  }
+};
+
+// A table read for each line by its key from the line's fields; its buffer is
+// cleared when no record matches.
+struct LineJoin {
+  QString table;  // "Basicos"
+  QString key;    // "BAS:KEYCOD"
+  std::vector<std::pair<QString, QString>> links;  // (line field, joined field)
+};
+
+struct LineListDeclaration {
+  QString table;  // the line table: "Formula2"
+  QString heading;  // "Componentes de la formula (Parte A)"; empty: none
+  std::vector<LineColumn> columns;
+  std::vector<LineJoin> joins;
+  bool insert = true;  // "&Agregar"
+  bool change = true;  // "&Modificar"
+  bool remove = true;  // "&Borrar"
+  // Run before each line is added, rewritten or deleted while the form saves.
+  ChildLineHooks hooks;
+};
+
+}  // namespace bv
