@@ -2,11 +2,13 @@
 # Sourced, not run.
 
 BRAVENT_PACKAGES=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qcoro-qt6-dev
   libsqlite3-dev sqlite3
   libxlsxwriter-dev libfreexl-dev libzip-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # Qt's own dialogs in Spanish; report fonts metric-compatible on every station
+  qt6-translations-l10n fonts-liberation
   # peer checks of the exported files and printed pages
   python3-openpyxl python3-xlrd python3-dbfread poppler-utils
 )
