@@ -1,7 +1,8 @@
 #include "app/run_frame.h"
 
 #include "exchange/exchange_procedures.h"
-#include "masterdata/marca/marca_windows.h"
+#include "masterdata/masterdata_windows.h"
+#include "shell/browse/list_catalogue.h"
 #include "shell/browse/list_procedure.h"
 #include "shell/frame/stored_frame_data.h"
 #include "shell/frame/main_frame.h"
@@ -15,7 +16,11 @@ void registerProcedures(ProcedureRegistry& registry, Program& program) {
   // Each subsystem adds its windows and processes here as they are built; an
   // entry of the menu whose procedure is missing stays disabled.
   registerExchangeProcedures(registry, program.files());
-  registry.addWindow(QStringLiteral("BrowseMarca"), listWindow(marca::browseMarca, program.relations()));
+  ListCatalogue lists;
+  addMasterdataLists(lists);
+  lists.forEach([&](const QString& procedure, const ListCatalogue::Declaration& declaration) {
+    registry.addWindow(procedure, listWindow(declaration, program.relations()));
+  });
 }
 
 void runFrame(Program& program) {

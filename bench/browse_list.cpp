@@ -3,19 +3,9 @@
 // opening and showing its first page on 100,000 records, against the same list
 // on 1,000. Page-wise reading should make the two cost about the same: prints
 // the ratio (aimed at 2 or less).
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QTemporaryDir>
-#include <cstdio>
 
-#include "shell/browse/list_window.h"
-#include "shell/child_window.h"
-#include "storage/errors/standard_messages.h"
-#include "storage/managers/file_managers.h"
-#include "storage/relations/relation_managers.h"
+#include "bench/first_page_bench.h"
 
 namespace {
 
@@ -86,28 +76,10 @@ struct Station {
   QMdiArea area;
 };
 
-// Opens the list in a context of its own, shows its first page, closes it.
 void showFirstPage(benchmark::State& state, Station& station) {
-  for (auto _ : state) {
-    const ContextId context = ExecutionContext::create();
-    {
-      ContextGuard guard(context);
-      std::unique_ptr<ListWindow> list = makeList(finishedProducts(), station.relations);
-      ListWindow* shown = list.get();
-      QMdiSubWindow* child = openChildWindow(station.area, std::move(list), QStringLiteral("BenchBrowseTerminado"));
-      QCoreApplication::processEvents();
-      benchmark::DoNotOptimize(shown->rows().size());
-      if (shown->rows().empty()) state.SkipWithError("the list shows no rows");
-      child->close();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    station.files.dropContext(context);
-    station.relations.dropContext(context);
-    ExecutionContext::release(context);
-  }
+  bench::showFirstPage(state, finishedProducts(), station.files, station.relations, station.area);
 }
 
-double smallSeconds = 0, largeSeconds = 0;
 // Made on first use and dropped before the application object goes.
 std::unique_ptr<Station> small, large;
 
@@ -127,28 +99,8 @@ BENCHMARK(BM_FirstPageOf1000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_FirstPageOf100000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qargc = 1;
-  QApplication app(qargc, argv);
-  ErrorManager::instance().loadTable(standardMessageBlock());
-  benchmark::Initialize(&argc, argv);
-  struct Collect : benchmark::ConsoleReporter {
-    void ReportRuns(const std::vector<Run>& runs) override {
-      ConsoleReporter::ReportRuns(runs);
-      for (const Run& r : runs) {
-        const std::string name = r.benchmark_name();
-        if (name.find("Of100000") != std::string::npos)
-          largeSeconds = r.GetAdjustedRealTime();
-        else if (name.find("Of1000") != std::string::npos)
-          smallSeconds = r.GetAdjustedRealTime();
-      }
-    }
-  } reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  if (smallSeconds > 0)
-    std::printf("ratio first page on 100,000 rows / on 1,000 rows: %.2f\n", largeSeconds / smallSeconds);
-  std::fflush(stdout);
-  small.reset();
-  large.reset();
-  return 0;
+  return bench::runRatio(argc, argv, "finished-product list", {}, [] {
+    small.reset();
+    large.reset();
+  });
 }

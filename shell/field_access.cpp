@@ -1,6 +1,8 @@
 #include "shell/field_access.h"
 
+#include "shell/values/global_values.h"
 #include "storage/dictionary/dictionary.h"
+#include "storage/errors/error_manager.h"
 #include "storage/managers/file_managers.h"
 
 #include <algorithm>
@@ -15,10 +17,34 @@ std::optional<BoundField> BoundField::resolve(FileManagers& files, const QString
   return BoundField(*file, *at.field);
 }
 
-FieldValue BoundField::value() const { return file_->buffer().value(*def_); }
+std::optional<BoundField> BoundField::resolve(FileManagers& files, const QString& label, ValueStore* working) {
+  // Working values and globals report through the program's one error manager.
+  ErrorManager& errors = files.all().front()->errors();
+  if (working)
+    if (const FieldDef* def = working->find(label)) return BoundField(*working, *def, errors);
+  if (auto field = resolve(files, label)) return field;
+  GlobalValues& globals = GlobalValues::instance();
+  if (const FieldDef* def = globals.find(label)) return BoundField(globals, *def, errors);
+  return std::nullopt;
+}
+
+FieldValue BoundField::value() const { return file_ ? file_->buffer().value(*def_) : store_->value(*def_); }
 
 int BoundField::assign(const FieldValue& value, bool withMessages) const {
-  return file_->assign(*def_, value, 1, withMessages);
+  if (file_) return file_->assign(*def_, value, 1, withMessages);
+  const SetResult result = store_->set(*def_, value);
+  if (isStored(result)) return kLevelBenign;
+  if (result == SetResult::TooLarge && withMessages) {
+    // Refused, never cut: the message names the value's limit on that side.
+    const auto* d = std::get_if<Decimal>(&value);
+    const bool below = d && d->isNegative();
+    constexpr int kMsgTooLarge = 17;
+    constexpr int kMsgTooSmall = 18;
+    errors_->setFieldText(def_->messageText);
+    return errors_->raiseWithMessage(below ? kMsgTooSmall : kMsgTooLarge,
+                                     below ? (-def_->largest()).toQString(def_->places) : def_->largestText());
+  }
+  return kLevelUser;
 }
 
 Picture pictureFor(const QString& picture, const FieldDef* field) {

@@ -1,7 +1,8 @@
 #pragma once
 // Fields as the windows name them ("MAR:DESCRIPCION", "LIN:BONI1"): reached
 // through their table's file manager, in the buffer of the current execution
-// context, and shown or read back through a display picture.
+// context, and shown or read back through a display picture. A window's
+// working values and the globals ("GLO:FILA") are reached the same way.
 #include "runtime/picture.h"
 #include "storage/dictionary/field_value.h"
 
@@ -10,16 +11,26 @@
 
 namespace bv {
 
+class ErrorManager;
 class FileManager;
 class FileManagers;
+class ValueStore;
 struct FieldDef;
 
 class BoundField {
  public:
   // The field of this label in any table or alias, or nullopt.
   static std::optional<BoundField> resolve(FileManagers& files, const QString& label);
+  // A name of the window: its working values first, then the record fields,
+  // then the globals.
+  static std::optional<BoundField> resolve(FileManagers& files, const QString& label, ValueStore* working);
 
+  // A field of a table's record (not a working value or a global).
+  bool isRecordField() const { return file_ != nullptr; }
+  // The table's file manager; only for a record field.
   FileManager& file() const { return *file_; }
+  // Is it a field of this table's record?
+  bool belongsTo(const FileManager& file) const { return file_ == &file; }
   const FieldDef& def() const { return *def_; }
   // The value in the current context's buffer.
   FieldValue value() const;
@@ -29,7 +40,11 @@ class BoundField {
 
  private:
   BoundField(FileManager& file, const FieldDef& def) : file_(&file), def_(&def) {}
-  FileManager* file_;
+  BoundField(ValueStore& store, const FieldDef& def, ErrorManager& errors)
+      : store_(&store), errors_(&errors), def_(&def) {}
+  FileManager* file_ = nullptr;
+  ValueStore* store_ = nullptr;
+  ErrorManager* errors_ = nullptr;
   const FieldDef* def_;
 };
 

@@ -3,8 +3,10 @@
 // locators and scroll steps, its columns, its buttons and its update form. The
 // list window of list_window.h does everything else, so a maintenance list is
 // a short declaration plus whatever it does beyond the common behaviour.
+#include "shell/behaviour/list_behaviour.h"
 #include "shell/browse/column_align.h"
 #include "shell/form/form_declaration.h"
+#include "shell/values/window_fields.h"
 #include "storage/dictionary/field_value.h"
 
 #include <QColor>
@@ -41,11 +43,13 @@ struct ListRange {
 };
 
 // A value the list computes for each record it reads ("CostoNeto") from the
-// buffers of its tables, shown in columns and known by name to filters.
+// row's fields, shown in columns and known by name to filters and to query by
+// example. The computation reads the row through `fields` (and may read other
+// tables through its managers).
 struct ListValue {
   QString name;
   bool number = true;  // a number for filters; else a text
-  std::function<FieldValue()> compute;
+  std::function<FieldValue(const WindowFields& fields)> compute;
 };
 
 struct ListView {
@@ -115,10 +119,13 @@ struct ListColumn {
   std::optional<ColumnAlign> headerAlign;  // the header's own alignment, where it differs
   QString group;    // the header of the group the column belongs to
   bool resizable = true;
-  // An icon column: the icon of each row, read from the buffers ("" no icon).
-  std::function<QString()> icon;
-  // A colour column: the four colours of each row, read from the buffers.
-  std::function<RowColours()> colours;
+  // An icon column: the icon of each row, read from the row ("" no icon).
+  std::function<QString(const WindowFields& row)> icon;
+  // A colour column: the four colours of each row, read from the row.
+  std::function<RowColours(const WindowFields& row)> colours;
+  // Edited in place (double click, F2 or Enter on the cell) and written to
+  // the record at once through the table's relation manager.
+  bool editedInPlace = false;
 
   static ListColumn of(QString field, int width, QString header, QString picture) {
     ListColumn c;
@@ -140,6 +147,10 @@ struct ListColumn {
     group = std::move(name);
     return *this;
   }
+  ListColumn& editable() {
+    editedInPlace = true;
+    return *this;
+  }
 };
 
 // ---- buttons -----------------------------------------------------------------------
@@ -156,6 +167,11 @@ struct ListButtons {
   bool toolbox = true;  // "&Toolbox"
   bool select = true;   // "&Elegir"
   bool close = true;    // "&Cerrar"
+  // The standard texts, where a list words them its own way ("&Filtrar").
+  QString queryText = QStringLiteral("&Filtros");
+  QString insertText = QStringLiteral("&Agregar");
+  QString changeText = QStringLiteral("&Modificar");
+  QString deleteText = QStringLiteral("&Borrar");
   QString selectText = QStringLiteral("&Elegir");
   QString selectIcon = QStringLiteral("wizOk.ico");
   QString closeText = QStringLiteral("&Cerrar");
@@ -202,10 +218,13 @@ struct ListDeclaration {
   // Printing from the list ("&Imprimir"); none: no print button.
   std::function<void(ListWindow&)> print;
   bool enterAsTab = false;
+  // The list reads a global its caller sets just before opening it (the
+  // products of one line): it cannot be shown on its own.
+  bool needsCaller = false;
 
-  // What the list does beyond the common behaviour. Each is optional.
-  // The list is built and its files are open; it has not read its rows yet.
-  std::function<void(ListWindow&)> opening;
+  // What the list does beyond the common behaviour: made for each window
+  // it opens (its working values and hooks). None: the common behaviour only.
+  std::function<std::unique_ptr<ListBehaviour>()> behaviour;
   // Makes a window of a class derived from ListWindow.
   std::function<std::unique_ptr<ListWindow>(const ListDeclaration&, RelationManagers&)> make;
 };

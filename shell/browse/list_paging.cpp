@@ -2,6 +2,7 @@
 // for the rows next to them as it moves, so opening and scrolling cost the
 // same on a large file as on a small one.
 #include "runtime/filter/filter_text.h"
+#include "shell/browse/list_columns.h"
 #include "shell/browse/list_window.h"
 #include "shell/browse/locator.h"
 #include "shell/field_access.h"
@@ -33,18 +34,7 @@ void prepend(std::vector<T>& to, std::vector<T>&& from) {
 
 ListRow ListWindow::capture(const ViewRow& viewRow) {
   reader_->load(viewRow);
-  ListRow row;
-  row.view = viewRow;
-  row.colours.resize(declaration_.columns.size());
-  for (std::size_t i = 0; i < declaration_.columns.size(); ++i) {
-    const ListColumn& c = declaration_.columns[i];
-    const ColumnRead& read = columnReads_[i];
-    // A text picture pads to its width; the column shows the text itself.
-    row.texts << (read.value ? entryText(read.value(), read.picture) : QString());
-    row.icons << (c.icon ? c.icon() : QString());
-    if (c.colours) row.colours[i] = c.colours();
-  }
-  return row;
+  return columns_->capture(viewRow);
 }
 
 std::vector<ListRow> ListWindow::capture(const ViewPage& page) {
@@ -107,6 +97,28 @@ void ListWindow::loadFrom(const Record& values) {
     prepend(rows, capture(before));
   }
   show(std::move(rows), found, atStart, page.atEnd);
+}
+
+bool ListWindow::startAt(const ListStart& start) {
+  if (isEmptyValue(start.value)) return false;
+  const FieldDef* field = primary().table().field(QStringView(start.field));
+  if (!field) return false;
+  for (std::size_t i = 0; i < declaration_.orders.size(); ++i) {
+    const KeyDef& key = primary().keyDef(declaration_.orders[i].key);
+    if (key.components.empty() || primary().table().field(key.components.front()) != field) continue;
+    if (static_cast<int>(i) != order_) {
+      const QSignalBlocker blocker(sheet_);
+      sheet_->setCurrentIndex(static_cast<int>(i));
+      order_ = static_cast<int>(i);
+      reader_->setOrder(order_);
+    }
+    Record values(primary().table());
+    clearRecord(values, ClearValue::Lowest);
+    values.setValue(*field, start.value);
+    loadFrom(values);
+    return true;
+  }
+  return false;
 }
 
 void ListWindow::showRecord(RecordPosition position, const Record& keyValues, int index) {

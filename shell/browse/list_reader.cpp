@@ -1,5 +1,6 @@
 #include "shell/browse/list_reader.h"
 
+#include "shell/values/working_values.h"
 #include "storage/managers/file_managers.h"
 
 namespace bv {
@@ -19,20 +20,31 @@ QString textOf(const FieldValue& v) {
 
 }  // namespace
 
-ListReader::ListReader(FileManagers& files, const ListDeclaration& declaration)
+ListReader::ListReader(FileManagers& files, const ListDeclaration& declaration, const WindowFields& fields)
     : declaration_(declaration), view_(std::make_unique<ViewManager>(files[declaration.view.table])) {
   FileManager& primary = view_->primary();
   for (const ListJoin& j : declaration.view.joins) {
     FileManager& joined = files[j.table];
     view_->view().join(0, joined, joined.keyDef(j.key), j.links, JoinKind::OneToOne);
   }
+  const WindowFields* row = &fields;
   for (const auto* list : {&declaration.values, &declaration.bound})
     for (const ListValue& v : *list) {
       if (v.number)
-        view_->binding().bindNumber(v.name, [compute = v.compute] { return numberOf(compute()); });
+        view_->binding().bindNumber(v.name, [compute = v.compute, row] { return numberOf(compute(*row)); });
       else
-        view_->binding().bindText(v.name, [compute = v.compute] { return textOf(compute()); });
+        view_->binding().bindText(v.name, [compute = v.compute, row] { return textOf(compute(*row)); });
     }
+  // The window's working values are known to its filters by name too.
+  if (ValueStore* working = fields.working())
+    if (auto* values = dynamic_cast<WorkingValues*>(working))
+      for (const auto& def : values->declared()) {
+        const QString name = def->label;
+        if (def->type == FieldType::Decimal)
+          view_->binding().bindNumber(name, [row, name] { return row->number(name); });
+        else
+          view_->binding().bindText(name, [row, name] { return row->text(name); });
+      }
   const FieldDef* rangeField =
       declaration.view.range ? primary.table().field(QStringView(declaration.view.range->field)) : nullptr;
   for (const ListOrder& order : declaration.orders) {

@@ -20,7 +20,8 @@ class ListReader {
   static inline const QString kStandardFilter = ViewManager::kStandardFilter;
   static inline const QString kQueryFilter = ViewManager::kQueryFilter;
 
-  ListReader(FileManagers& files, const ListDeclaration& declaration);
+  // `fields` is what the list's computed values read; it outlives the reader.
+  ListReader(FileManagers& files, const ListDeclaration& declaration, const WindowFields& fields);
   ~ListReader();
   ListReader(const ListReader&) = delete;
   ListReader& operator=(const ListReader&) = delete;

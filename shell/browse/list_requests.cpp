@@ -31,6 +31,11 @@ std::optional<ListMove> moveOf(ToolbarAction action) {
 
 }  // namespace
 
+bool ListWindow::loadCurrentRow(bool forChange) {
+  ContextGuard guard(context_);
+  return loadCurrent(forChange);
+}
+
 bool ListWindow::loadCurrent(bool forChange) {
   if (current_ < 0 || current_ >= static_cast<int>(rows().size())) return false;
   FileManager& file = primary();
@@ -171,6 +176,13 @@ std::unique_ptr<QMenu> ListWindow::popupMenu() {
     menu->addSeparator();
     entry(QStringLiteral("&Toolbox"), {}, true, [this] { showToolbox(); });
   }
+  // The window's own entries come last.
+  for (PopupEntry& own : behaviour_->popupEntries(*this)) {
+    if (own.separatorBefore) menu->addSeparator();
+    entry(own.text, {}, true, [this, act = std::move(own.act)] {
+      if (act) act(*this);
+    });
+  }
   return menu;
 }
 
@@ -248,13 +260,13 @@ void ListWindow::toolbarAction(ToolbarAction action) {
 }
 
 QCoro::Task<int> callList(const ListDeclaration& declaration, RelationManagers& relations, int request,
-                          QWidget* caller, ContextId context) {
+                          QWidget* caller, ContextId context, std::optional<ListStart> start) {
   QPointer<QWidget> callerAlive = caller;
   std::unique_ptr<ListWindow> list;
   {
     ContextGuard guard(context);
     setGlobalRequest(request);
-    list = makeList(declaration, relations);
+    list = makeList(declaration, relations, start);
     if (!list) co_return kRequestCancelled;
   }
   const std::shared_ptr<int> response = list->responseHandle();

@@ -1,6 +1,7 @@
 // The list's window: its controls, opening and closing, and the buttons by mode.
 #include "shell/browse/list_window.h"
 
+#include "shell/browse/list_columns.h"
 #include "shell/browse/locator.h"
 #include "shell/call_window.h"
 #include "shell/field_access.h"
@@ -26,16 +27,16 @@ namespace {
 struct ButtonDef {
   ListAction action;
   const char* name;
-  const char* text;
+  const char* text;  // the default; the declaration may word it its own way
   const char* icon;
 };
 
 // In the order they stand, left to right.
 constexpr ButtonDef kButtons[] = {
-    {ListAction::Query, "?Query", "&Filtros", "wizFind.ico"},
-    {ListAction::Insert, "?Insert", "&Agregar", "wizIns.ico"},
-    {ListAction::Change, "?Change", "&Modificar", "wizEdit.ico"},
-    {ListAction::Delete, "?Delete", "&Borrar", "wizDel.ico"},
+    {ListAction::Query, "?Query", nullptr, "wizFind.ico"},
+    {ListAction::Insert, "?Insert", nullptr, "wizIns.ico"},
+    {ListAction::Change, "?Change", nullptr, "wizEdit.ico"},
+    {ListAction::Delete, "?Delete", nullptr, "wizDel.ico"},
     {ListAction::View, "?View", "&Ver", "wizFind.ico"},
     {ListAction::Print, "?Print", "&Imprimir", "wizPrint.ico"},
     {ListAction::Toolbox, "?Toolbox", "&Toolbox", "wizTool.ico"},
@@ -50,10 +51,12 @@ ListWindow::ListWindow(const ListDeclaration& declaration, RelationManagers& rel
     : QWidget(parent), declaration_(declaration), relations_(relations), context_(ExecutionContext::current()) {
   setObjectName(declaration.procedure);
   setWindowTitle(declaration.caption);
-  reader_ = std::make_unique<ListReader>(relations.files(), declaration_);
+  behaviour_ = declaration_.behaviour ? declaration_.behaviour() : std::make_unique<ListBehaviour>();
+  fields_ = std::make_unique<WindowFields>(relations.files(), &behaviour_->values());
+  reader_ = std::make_unique<ListReader>(relations.files(), declaration_, *fields_);
   appliedLocator_.resize(declaration.orders.size());
+  columns_ = std::make_unique<ListColumns>(declaration_, relations.files(), *fields_);
   build();
-  prepareColumns();
 }
 
 ListWindow::~ListWindow() {
@@ -136,11 +139,14 @@ void ListWindow::build() {
   connect(table_, &QTableView::clicked, this, [this](const QModelIndex& index) {
     ContextGuard guard(context_);
     setCurrentRow(index.row());
+    behaviour_->rowClicked(*this, index.row());
   });
   connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
     ContextGuard guard(context_);
     setCurrentRow(index.row());
-    if (request_ == kSelectRecord && isConnected(ListAction::Select))
+    if (declaration_.columns[static_cast<std::size_t>(index.column())].editedInPlace)
+      editCell(index.column());
+    else if (request_ == kSelectRecord && isConnected(ListAction::Select))
       select();
     else if (isConnected(ListAction::Change))
       ask(kChangeRecord);
@@ -188,9 +194,14 @@ void ListWindow::buildButtons(QWidget* row) {
       {ListAction::View, b.view && bool(declaration_.form)},
       {ListAction::Print, bool(declaration_.print)}, {ListAction::Toolbox, b.toolbox},
   };
+  const QHash<ListAction, QString> texts{{ListAction::Query, b.queryText},
+                                         {ListAction::Insert, b.insertText},
+                                         {ListAction::Change, b.changeText},
+                                         {ListAction::Delete, b.deleteText}};
   for (const ButtonDef& def : kButtons) {
     if (!declared.value(def.action)) continue;
-    auto* button = new QPushButton(systemIcon(QString::fromLatin1(def.icon)), QString::fromUtf8(def.text), row);
+    const QString text = def.text ? QString::fromUtf8(def.text) : texts.value(def.action);
+    auto* button = new QPushButton(systemIcon(QString::fromLatin1(def.icon)), text, row);
     button->setObjectName(QString::fromLatin1(def.name));
     layout->addWidget(button);
     buttons_.insert(def.action, button);
@@ -240,21 +251,6 @@ void ListWindow::buildButtons(QWidget* row) {
   on(ListAction::Close, [this] { frameOf(this)->close(); });
 }
 
-void ListWindow::prepareColumns() {
-  FileManagers& files = relations_.files();
-  for (const ListColumn& c : declaration_.columns) {
-    ColumnRead read{nullptr, pictureFor(c.picture, nullptr)};
-    if (const auto bound = BoundField::resolve(files, c.field)) {
-      read.picture = pictureFor(c.picture, &bound->def());
-      read.value = [field = *bound] { return field.value(); };
-    } else {
-      for (const ListValue& v : declaration_.values)
-        if (v.name.compare(c.field, Qt::CaseInsensitive) == 0) read.value = v.compute;
-    }
-    columnReads_.push_back(std::move(read));
-  }
-}
-
 QSize ListWindow::sizeHint() const {
   int width = scroll_->sizeHint().width() + 24;
   for (const ListColumn& c : declaration_.columns) width += std::max(dialogUnits(*this, c.width), 4);
@@ -262,7 +258,7 @@ QSize ListWindow::sizeHint() const {
   return {std::clamp(width, 420, 1000), rows + sheet_->sizeHint().height() + 80};
 }
 
-bool ListWindow::open() {
+bool ListWindow::open(const std::optional<ListStart>& start) {
   ContextGuard guard(context_);
   FileManager& file = primary();
   file.errors().setProcedureName(declaration_.procedure);
@@ -280,8 +276,8 @@ bool ListWindow::open() {
   if (reader_->open() != kLevelBenign) return false;
   connectButtons();
   if (const ListQueryMaker& maker = listQueryMaker()) query_ = maker(*this);
-  if (declaration_.opening) declaration_.opening(*this);
-  loadFirst();
+  behaviour_->opening(*this);
+  if (!start || !startAt(*start)) loadFirst();
   return true;
 }
 
@@ -367,6 +363,16 @@ bool ListWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     return QWidget::eventFilter(watched, event);
   }
+  if (auto* entry = qobject_cast<QLineEdit*>(watched);
+      entry && std::find(locators_.begin(), locators_.end(), entry) == locators_.end()) {
+    // The in-place editor of a column: Escape drops what was typed.
+    if (key->key() == Qt::Key_Escape) {
+      entry->deleteLater();
+      table_->setFocus();
+      return true;
+    }
+    return QWidget::eventFilter(watched, event);
+  }
   if (auto* entry = qobject_cast<QLineEdit*>(watched)) {
     // Enter accepts the locator (never taken as Tab); the list keys still move.
     if (enter) {
@@ -393,6 +399,13 @@ bool ListWindow::eventFilter(QObject* watched, QEvent* event) {
     case Qt::Key_End: move(ListMove::Last); break;
     case Qt::Key_Insert:
       if (isConnected(ListAction::Insert)) ask(kInsertRecord);
+      return true;
+    case Qt::Key_F2:
+      for (std::size_t i = 0; i < declaration_.columns.size(); ++i)
+        if (declaration_.columns[i].editedInPlace) {
+          editCell(static_cast<int>(i));
+          break;
+        }
       return true;
     case Qt::Key_Delete:
       if (isConnected(ListAction::Delete)) ask(kDeleteRecord);
@@ -452,10 +465,11 @@ void ListWindow::release() {
   setGlobalResponse(response_);
 }
 
-std::unique_ptr<ListWindow> makeList(const ListDeclaration& declaration, RelationManagers& relations) {
+std::unique_ptr<ListWindow> makeList(const ListDeclaration& declaration, RelationManagers& relations,
+                                     const std::optional<ListStart>& start) {
   std::unique_ptr<ListWindow> list = declaration.make ? declaration.make(declaration, relations)
                                                       : std::make_unique<ListWindow>(declaration, relations);
-  if (!list->open()) return nullptr;
+  if (!list->open(start)) return nullptr;
   return list;
 }
 

@@ -18,6 +18,7 @@
 // and the floating toolbox "?ToolboxWindow".
 #include "runtime/context.h"
 #include "runtime/picture.h"
+#include "shell/browse/list_call.h"
 #include "shell/browse/list_declaration.h"
 #include "shell/browse/list_model.h"
 #include "shell/browse/list_query.h"
@@ -42,6 +43,7 @@ class QTableView;
 
 namespace bv {
 
+class ListColumns;
 class RelationManager;
 class RelationManagers;
 
@@ -61,10 +63,14 @@ class ListWindow : public QWidget, public ToolbarTarget {
   // global codes), opens the relation managers, connects the buttons by mode,
   // and fills the list from the default sort order. False when a file could
   // not be opened.
-  bool open();
+  bool open(const std::optional<ListStart>& start = std::nullopt);
 
   const ListDeclaration& declaration() const { return declaration_; }
   RelationManagers& relations() const { return relations_; }
+  // The window's own behaviour, with its working values.
+  ListBehaviour& behaviour() const { return *behaviour_; }
+  // The row fields, working values and tables as the window's computations read them.
+  const WindowFields& fields() const { return *fields_; }
   FileManager& primary() const;
   ListReader& reader() { return *reader_; }
   ContextId context() const { return context_; }
@@ -102,6 +108,26 @@ class ListWindow : public QWidget, public ToolbarTarget {
   // Drops the scroll box at a place from 0 (first record) to 100 (last).
   void jumpTo(int place);
 
+  // The current row's records into the buffers (the primary one read again
+  // from file, watched for change when `forChange`); false when there is none
+  // or it is gone.
+  bool loadCurrentRow(bool forChange = false);
+  // Reads every record of the view in the current order and filters, from the
+  // first, with each row's records in the buffers while `visit` runs; `visit`
+  // answers false to stop. The rows on show are left as they were.
+  void walkView(const std::function<bool(const ListRow& row)>& visit);
+  // Makes current the next (or previous) record after the current one for
+  // which `marked` holds, reading on through the view; false when none.
+  bool findMarked(const std::function<bool(const WindowFields& row)>& marked, bool forward);
+  // Opens the in-place editor of an editable column on the current row.
+  void editCell(int column);
+  // Writes a value typed into an editable column to the current row's record
+  // at once; answers the level of the write.
+  int writeCell(int column, const QString& typed);
+  // Starts a registered procedure "on a new thread" (a new execution
+  // context) from this window; false when no frame can start it.
+  bool startProcedure(const QString& name);
+
   // Requests.
   QCoro::Task<void> ask(int request);
   void select();
@@ -121,13 +147,8 @@ class ListWindow : public QWidget, public ToolbarTarget {
   void showEvent(QShowEvent* event) override;
 
  private:
-  struct ColumnRead {
-    std::function<FieldValue()> value;
-    Picture picture;
-  };
   void build();
   void buildButtons(QWidget* row);
-  void prepareColumns();
   void connectButtons();
   void updateButtons();
   void release();
@@ -139,6 +160,8 @@ class ListWindow : public QWidget, public ToolbarTarget {
   void loadFirst();
   void loadLast();
   void loadFrom(const Record& values);
+  // The tab whose key leads with `start.field`, positioned on its value.
+  bool startAt(const ListStart& start);
   void fitPage();
   void placeScrollBox();
   void acceptLocatorOf(int order);
@@ -150,10 +173,12 @@ class ListWindow : public QWidget, public ToolbarTarget {
   const ListDeclaration declaration_;  // a copy: the window never depends on its caller keeping it
   RelationManagers& relations_;
   ContextId context_;
+  std::unique_ptr<ListBehaviour> behaviour_;
+  std::unique_ptr<WindowFields> fields_;
   std::unique_ptr<ListReader> reader_;
   std::unique_ptr<ListQuery> query_;
   std::vector<RelationManager*> opened_;
-  std::vector<ColumnRead> columnReads_;
+  std::unique_ptr<ListColumns> columns_;
   ListModel* model_ = nullptr;
   QTableView* table_ = nullptr;
   QScrollBar* scroll_ = nullptr;
@@ -179,6 +204,7 @@ class ListWindow : public QWidget, public ToolbarTarget {
 
 // Makes the list of a declaration (its own class when it names one) and opens
 // it; nullptr when it could not open.
-std::unique_ptr<ListWindow> makeList(const ListDeclaration& declaration, RelationManagers& relations);
+std::unique_ptr<ListWindow> makeList(const ListDeclaration& declaration, RelationManagers& relations,
+                                     const std::optional<ListStart>& start = std::nullopt);
 
 }  // namespace bv

@@ -52,7 +52,7 @@ bool FormWindow::prepare() {
         release();
         return false;
       }
-      if (declaration_.primed) declaration_.primed(*this);
+      behaviour_->primed(*this);
       holdRecord();
       if (lineList_) lineList_->load();
       return true;
@@ -64,6 +64,11 @@ bool FormWindow::prepare() {
       if (lineList_) lineList_->load();
       return true;
     case kDeleteRecord:
+      if (!behaviour_->deleting(*this)) {
+        outcome_->response = kRequestCancelled;
+        release();
+        return false;
+      }
       outcome_->response =
           primaryRelation().deleteRecord(true) == kLevelBenign ? kRequestCompleted : kRequestCancelled;
       release();
@@ -139,7 +144,8 @@ QCoro::Task<void> FormWindow::complete(std::optional<ToolbarAction> via) {
   }
   ContextGuard guard(context);
   busy_ = false;
-  if (declaration_.completing && !declaration_.completing(*this)) co_return;
+  refresh(true);
+  if (!behaviour_->completing(*this)) co_return;
 
   FileManager& file = primary();
   // The history keeps what the user meant to save, whether or not the write succeeds.
@@ -158,7 +164,7 @@ QCoro::Task<void> FormWindow::complete(std::optional<ToolbarAction> via) {
     if (!via && declaration_.afterInsert == AfterInsert::AskForAnother &&
         question(kMsgRecordAdded, kButtonYes | kButtonNo, kButtonYes) == kButtonYes) {
       if (file.primeRecord() == kLevelBenign) {
-        if (declaration_.primed) declaration_.primed(*this);
+        behaviour_->primed(*this);
         holdRecord();
         if (lineList_) lineList_->load();
         refresh();

@@ -4,6 +4,7 @@
 // makes (Enter as Tab, what insert and cancel do). The form window of
 // form_window.h does everything else, so a maintenance form is a short
 // declaration plus whatever it does beyond the common behaviour.
+#include "shell/behaviour/form_behaviour.h"
 #include "shell/form/lookup_declaration.h"
 #include "shell/lines/line_declaration.h"
 #include "storage/dictionary/field_value.h"
@@ -100,6 +101,13 @@ struct FormValue {
   std::function<FieldValue(FormWindow&)> compute;
 };
 
+// A button of the form's own ("Calcular Peso Específico").
+struct FormButton {
+  QString text;
+  QString name;  // its control name: "?CalcularPeso"
+  QString icon;  // empty: none
+};
+
 struct FormDeclaration {
   QString procedure;  // "UpdateMarca": reported to the error manager while it runs
   QString caption;    // "Update Marca File"
@@ -118,14 +126,13 @@ struct FormDeclaration {
   std::map<int, QString> titles;
   std::vector<FormValue> values;
 
-  // What the form does beyond the common behaviour. Each is optional.
-  std::function<void(FormWindow&)> primed;     // a new record was primed (insert)
-  std::function<void(FormWindow&)> opened;     // the window is open and shown
-  std::function<void(FormWindow&)> refreshed;  // before the controls show the buffers again
-  // After an entry's value went into the buffer (and its lookup, if any, is done).
-  std::function<void(FormWindow&, const QString& field)> accepted;
-  // Before the record is written on OK; false keeps the form open.
-  std::function<bool(FormWindow&)> completing;
+  // Buttons of the form's own, beside OK and cancel; pressing one calls the
+  // behaviour's buttonPressed with its control name.
+  std::vector<FormButton> buttons;
+
+  // What the form does beyond the common behaviour: made for each form it
+  // opens (its working values and hooks). None: the common behaviour only.
+  std::function<std::unique_ptr<FormBehaviour>()> behaviour;
   // Makes a window of a class derived from FormWindow (a form with line lists).
   std::function<std::unique_ptr<FormWindow>(const FormDeclaration&, RelationManagers&, int request)> make;
 };

@@ -16,6 +16,7 @@ void FormWindow::acceptControl(FieldControl& control, bool moveOn) {
     if (moveOn) afterAccepted(control, true);
     return;
   }
+  if (!behaviour_->beforeField(*this, control)) return;
   if (!control.store(true)) {
     // A text the picture cannot read (a letter in a number) stays to be corrected.
     QApplication::beep();
@@ -30,8 +31,12 @@ void FormWindow::acceptControl(FieldControl& control, bool moveOn) {
 }
 
 void FormWindow::afterAccepted(FieldControl& control, bool moveOn) {
-  if (declaration_.accepted) declaration_.accepted(*this, control.name());
+  const bool goOn = behaviour_->fieldAccepted(*this, control);
   refresh();
+  if (!goOn) {
+    focusControl(&control);
+    return;
+  }
   if (!moveOn) return;
   if (declaration_.enterAsTab)
     focusNextChild();
@@ -86,7 +91,10 @@ QCoro::Task<bool> FormWindow::lookUp(FieldControl* control, bool direct) {
   }
   const bool wasBusy = busy_;
   busy_ = true;
-  const int response = co_await callList(lookup.list(), relations_, kSelectRecord, this, context);
+  // A value typed but not on file opens the list on the nearest records.
+  std::optional<ListStart> start;
+  if (!direct) start = ListStart{lookup.field, other->value()};
+  const int response = co_await callList(lookup.list(), relations_, kSelectRecord, this, context, start);
   if (!self) co_return false;
   ContextGuard guard(context);
   busy_ = wasBusy;

@@ -10,6 +10,7 @@
 #include "storage/relations/relation_managers.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,6 +31,8 @@ FormWindow::FormWindow(const FormDeclaration& declaration, RelationManagers& rel
       request_(request),
       context_(ExecutionContext::current()) {
   setObjectName(declaration.procedure);
+  behaviour_ = declaration_.behaviour ? declaration_.behaviour() : std::make_unique<FormBehaviour>();
+  fields_ = std::make_unique<WindowFields>(relations.files(), &behaviour_->values());
   build();
   setWindowTitle(title());
 }
@@ -73,6 +76,15 @@ void FormWindow::build() {
   cancel_->setObjectName(QStringLiteral("?Cancel"));
   buttons->addWidget(ok_);
   buttons->addWidget(cancel_);
+  for (const FormButton& own : declaration_.buttons) {
+    QPushButton* button = addButton(own.text, own.name, own.icon);
+    connect(button, &QPushButton::clicked, this, [this, name = own.name] {
+      if (busy_ || finishing_) return;
+      ContextGuard guard(context_);
+      storeAll();
+      behaviour_->buttonPressed(*this, name);
+    });
+  }
   layout->addWidget(buttonRow_);
   for (QPushButton* b : {ok_, cancel_}) b->installEventFilter(this);
 
@@ -103,7 +115,7 @@ void FormWindow::buildTab(QWidget* page, const FormTab& tab) {
       line = new QHBoxLayout;
       grid->addLayout(line, row, 1);
     }
-    std::optional<BoundField> bound = BoundField::resolve(files, field.field);
+    std::optional<BoundField> bound = BoundField::resolve(files, field.field, &behaviour_->values());
     auto control = FieldControl::make(field, bound, page);
     if (!bound)
       for (const FormValue& value : declaration_.values)
@@ -182,7 +194,7 @@ FieldControl* FormWindow::controlOf(const QObject* widget) const {
 
 FieldControl* FormWindow::controlOfField(int fieldNumber) const {
   for (const auto& c : controls_)
-    if (c->bound() && &c->bound()->file() == &primary() && c->bound()->def().number == fieldNumber &&
+    if (c->bound() && c->bound()->belongsTo(primary()) && c->bound()->def().number == fieldNumber &&
         !c->isDisplay())
       return c.get();
   return nullptr;
@@ -196,11 +208,41 @@ QPushButton* FormWindow::addButton(const QString& text, const QString& name, con
   return button;
 }
 
-void FormWindow::refresh() {
+void FormWindow::refresh(bool finalPass) {
   ContextGuard guard(context_);
-  if (declaration_.refreshed) declaration_.refreshed(*this);
+  behaviour_->refreshing(*this, finalPass);
   for (const auto& c : controls_) c->showBuffer();
 }
+
+void FormWindow::mark(const QString& field, const QColor& colour) {
+  FieldControl* c = control(field);
+  if (!c) return;
+  QWidget* w = c->widget();
+  if (!isMarked(field)) marks_.emplace_back(w, w->palette());
+  QPalette p = w->palette();
+  p.setColor(QPalette::Text, colour);
+  p.setColor(QPalette::WindowText, colour);
+  p.setColor(QPalette::ButtonText, colour);
+  w->setPalette(p);
+}
+
+void FormWindow::unmark(const QString& field) {
+  FieldControl* c = control(field);
+  if (!c) return;
+  for (auto it = marks_.begin(); it != marks_.end(); ++it)
+    if (it->first == c->widget()) {
+      it->first->setPalette(it->second);
+      marks_.erase(it);
+      return;
+    }
+}
+
+bool FormWindow::isMarked(const QString& field) const {
+  const FieldControl* c = control(field);
+  return c && std::any_of(marks_.begin(), marks_.end(), [&](const auto& m) { return m.first == c->widget(); });
+}
+
+void FormWindow::focusField(const QString& field) { focusControl(control(field)); }
 
 void FormWindow::focusControl(FieldControl* control) {
   if (!control) return;
@@ -230,7 +272,7 @@ void FormWindow::showEvent(QShowEvent* event) {
       focusControl(c.get());
       break;
     }
-  if (declaration_.opened) declaration_.opened(*this);
+  behaviour_->opened(*this);
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {

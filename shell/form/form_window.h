@@ -19,8 +19,10 @@
 #include "shell/form/form_declaration.h"
 #include "shell/form/form_outcome.h"
 #include "shell/frame/toolbar_target.h"
+#include "shell/values/window_fields.h"
 
 #include <QCoroTask>
+#include <QPalette>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -49,6 +51,10 @@ class FormWindow : public QWidget, public ToolbarTarget {
   bool prepare();
 
   const FormDeclaration& declaration() const { return declaration_; }
+  // The window's own behaviour, with its working values.
+  FormBehaviour& behaviour() const { return *behaviour_; }
+  // The fields, working values and tables as the window's computations read them.
+  const WindowFields& fields() const { return *fields_; }
   int request() const { return request_; }
   ContextId context() const { return context_; }
   RelationManagers& relations() const { return relations_; }
@@ -72,8 +78,17 @@ class FormWindow : public QWidget, public ToolbarTarget {
   // Adds a button of the form's own beside OK and cancel.
   QPushButton* addButton(const QString& text, const QString& name, const QString& icon = {});
 
-  // Shows the buffers again (after the `refreshed` hook had its say).
-  void refresh();
+  // Shows the buffers again (after the behaviour's refreshing hook had its
+  // say). `finalPass` is the refresh of OK, before the record is written.
+  void refresh(bool finalPass = false);
+
+  // Colour marks: a control shown in a colour (255 is red) until unmarked,
+  // when it takes back the colours it had before.
+  void mark(const QString& field, const QColor& colour = QColor(255, 0, 0));
+  void unmark(const QString& field);
+  bool isMarked(const QString& field) const;
+  // Moves the focus to a control (its tab shown, its text selected).
+  void focusField(const QString& field);
   // Did the user change the record since it was primed or read?
   bool recordChanged();
 
@@ -122,6 +137,10 @@ class FormWindow : public QWidget, public ToolbarTarget {
   RelationManagers& relations_;
   int request_;
   ContextId context_;
+  std::unique_ptr<FormBehaviour> behaviour_;
+  std::unique_ptr<WindowFields> fields_;
+  // Marked controls and the palette each had before.
+  std::vector<std::pair<QPointer<QWidget>, QPalette>> marks_;
   std::shared_ptr<FormOutcome> outcome_ = std::make_shared<FormOutcome>();
   std::vector<std::unique_ptr<FieldControl>> controls_;
   std::vector<RelationManager*> opened_;

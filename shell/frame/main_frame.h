@@ -110,3 +110,12 @@ class MainFrame : public QMainWindow {
 void runMainFrame(FrameData& data, const ProcedureRegistry& registry);
 
 }  // namespace bv
+
+namespace bv {
+
+// Starts a registered procedure "on a new thread" from a window inside the
+// main frame (a list that starts the cost sheet of its current row); answers
+// its context, 0 when the window is not in a frame.
+ContextId startProcedureFrom(QWidget* window, const QString& name);
+
+}  // namespace bv

@@ -1,6 +1,7 @@
 // Every verb of bravent-cli, in the order its help lists them. A subsystem's
 // verbs are declared here with one line each.
 #include "tools/cli/exchange_verbs.h"
+#include "tools/cli/list_verbs.h"
 #include "tools/cli/table_verbs.h"
 #include "tools/cli/verb_registry.h"
 
@@ -14,6 +15,7 @@ const VerbRegistry& standardVerbs() {
     r.add(tableImportVerb());
     r.add(tableDeleteVerb());
     r.add(tableChangeVerb());
+    r.add(listVerb());
     r.add(formulaSheetVerb());
     return r;
   }();

@@ -257,16 +257,16 @@ TEST_F(ListWindowTest, IconAndColourColumnsTakeTheirValuesFromEachRowAndGroupsDo
   ListColumn mark;
   mark.width = 11;
   mark.header = QStringLiteral("M");
-  mark.icon = [this] {
-    return files["Marca"].buffer().text("MAR:DESCRIPCION") == QStringLiteral("ROJO") ? QStringLiteral("~wizOk.ico")
-                                                                                   : QString();
+  mark.icon = [](const WindowFields& row) {
+    return row.text(QStringLiteral("MAR:DESCRIPCION")) == QStringLiteral("ROJO") ? QStringLiteral("~wizOk.ico")
+                                                                                 : QString();
   };
   declaration.columns.insert(declaration.columns.begin(), mark);
   declaration.columns[1].inGroup(QStringLiteral("Marca"));
   declaration.columns[2].inGroup(QStringLiteral("Marca"));
-  declaration.columns[2].colours = [this] {
+  declaration.columns[2].colours = [](const WindowFields& row) {
     RowColours c;
-    if (files["Marca"].buffer().decimal("MAR:CODIGO") == Decimal(2)) {
+    if (row.number(QStringLiteral("MAR:CODIGO")) == Decimal(2)) {
       c.text = QColor(255, 0, 0);
       c.selectedBackground = QColor(0, 0, 128);
     }

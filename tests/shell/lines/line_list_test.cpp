@@ -22,6 +22,12 @@ const ListDeclaration& basicList() {
   return list;
 }
 
+// New formulas start as not modifiable, as the formula form primes them.
+class NewFormulasFixed : public FormBehaviour {
+ public:
+  void primed(FormWindow& form) override { form.primary().buffer().setText("FOR1:MODIFICABLE", "N"); }
+};
+
 const FormDeclaration& formulaForm() {
   static const FormDeclaration form = [] {
     LineColumn code = LineColumn::of(QStringLiteral("FOR2:CODIGO_BASICO"), 57, QStringLiteral("Código básico"),
@@ -50,7 +56,7 @@ const FormDeclaration& formulaForm() {
                   {FormField::entry(QStringLiteral("&Código formula:"), QStringLiteral("FOR1:CODIGO_FORMULA")),
                    FormField::entry(QStringLiteral("Observaciones:"), QStringLiteral("FOR1:OBSERVACIONES"))},
                   lines}},
-        .primed = [](FormWindow& f) { f.primary().buffer().setText("FOR1:MODIFICABLE", "N"); },
+        .behaviour = [] { return std::make_unique<NewFormulasFixed>(); },
     };
   }();
   return form;

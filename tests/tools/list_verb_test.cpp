@@ -1,0 +1,95 @@
+// lista: a list window's rows without a screen, exactly as the window shows
+// them on the same data.
+#include "masterdata/basicos/basicos_windows.h"
+#include "shell/browse/list_window.h"
+#include "shell/request_codes.h"
+#include "storage/errors/error_manager.h"
+#include "storage/filelayer/file_layer.h"
+#include "storage/managers/file_managers.h"
+#include "storage/relations/relation_managers.h"
+#include "tests/tools/cli_fixture.h"
+
+namespace bv::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class ListVerbTest : public CliTest {
+ protected:
+  void SetUp() override { fillDemo(); }
+
+  // What the list window shows on the demo data, every row, shown columns only.
+  QList<QStringList> windowRows(int tab) {
+    auto layer = FileLayer::createSqlite({data.path(), data.path()});
+    FileManagers files(*layer);
+    RelationManagers relations(files);
+    const ContextId context = ExecutionContext::create();
+    ContextGuard guard(context);
+    setGlobalRequest(kNoRequest);
+    std::unique_ptr<ListWindow> list = makeList(basicos::browseBasicos(), relations);
+    EXPECT_NE(list, nullptr);
+    QList<QStringList> rows;
+    if (!list) return rows;
+    list->setCurrentOrder(tab - 1);
+    list->walkView([&](const ListRow& row) {
+      QStringList texts;
+      for (const QString& t : row.texts) texts << t.trimmed();
+      rows << texts;
+      return true;
+    });
+    list.reset();
+    ExecutionContext::release(context);
+    return rows;
+  }
+  static QList<QStringList> csvLists(const QString& csv) {
+    cli::CsvReader reader(csv);
+    QList<QStringList> rows;
+    while (!reader.atEnd()) rows << reader.next().value_or(QStringList());
+    return rows;
+  }
+};
+
+TEST_F(ListVerbTest, ShowsTheBasicProductsAsTheWindowDoesInEachOrder) {
+  for (int tab : {1, 2}) {
+    const CliResult r = cli({u"lista"_s, u"BrowseBasicos"_s, u"--pestana"_s, QString::number(tab)});
+    ASSERT_EQ(r.status, 0);
+    QList<QStringList> rows = csvLists(r.out);
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_EQ(rows.takeFirst(), (QStringList{u"Código"_s, u"Descripción"_s, u"Lts. x Lta."_s, u"Costo"_s, u"Mda"_s,
+                                             u"Línea"_s, u"Boni 1"_s, u"Boni 2"_s, u"Boni 3"_s, u"Costo Neto"_s,
+                                             u"Margen"_s, u"Columna en Excel"_s}));
+    EXPECT_EQ(rows.size(), csvRows(exportTable(u"Basicos"_s)).size());
+    EXPECT_EQ(rows, windowRows(tab)) << "tab " << tab;
+  }
+}
+
+TEST_F(ListVerbTest, TheLocatorAndAQueryOnTheNetCostNarrowOrPositionTheRows) {
+  // The code locator positions: the output starts at the first code at or past it.
+  CliResult r = cli({u"lista"_s, u"BrowseBasicos"_s, u"--pestana"_s, u"2"_s, u"--localizador"_s, u"12"_s});
+  ASSERT_EQ(r.status, 0);
+  QList<QStringList> rows = csvLists(r.out);
+  ASSERT_GT(rows.size(), 1);
+  EXPECT_GE(rows[1][0], u"12"_s);
+  // The description locator keeps the rows that contain the text.
+  r = cli({u"lista"_s, u"BrowseBasicos"_s, u"--localizador"_s, u"a"_s});
+  ASSERT_EQ(r.status, 0);
+  for (const QStringList& row : csvLists(r.out).mid(1)) EXPECT_TRUE(row[1].toUpper().contains(u'A')) << row[1].toStdString();
+  // A query on the computed net cost.
+  r = cli({u"lista"_s, u"BrowseBasicos"_s, u"--filtro"_s, u"CostoNeto > 100"_s});
+  ASSERT_EQ(r.status, 0);
+  rows = csvLists(r.out).mid(1);
+  ASSERT_FALSE(rows.isEmpty());
+  for (const QStringList& row : rows)
+    EXPECT_GT(Decimal::parse(QString(row[9]).remove(u',')).value_or(Decimal()), Decimal(100));
+}
+
+TEST_F(ListVerbTest, AnUnknownListTabOrQueryIsWrongUsage) {
+  EXPECT_EQ(cli({u"lista"_s, u"BrowseNada"_s}).status, 2);
+  EXPECT_EQ(cli({u"lista"_s, u"BrowseBasicos"_s, u"--pestana"_s, u"3"_s}).status, 2);
+  EXPECT_EQ(cli({u"lista"_s, u"BrowseBasicos"_s, u"--pestana"_s, u"x"_s}).status, 2);
+  EXPECT_EQ(cli({u"lista"_s, u"BrowseBasicos"_s, u"--filtro"_s, u"CostoNeto >"_s}).status, 2);
+  EXPECT_EQ(cli({u"lista"_s}).status, 2);
+}
+
+}  // namespace
+}  // namespace bv::test
