@@ -281,7 +281,7 @@ void LineList::linkToHeader(ChildLine& line) {
 int LineList::save() {
   ContextGuard guard(context_);
   for (ChildLine& line : lines_) linkToHeader(line);
-  ChildListTransaction transaction(form_.primary().layer());
+  ChildListTransaction transaction(form_.relations().files());
   transaction.setHooks(declaration_.hooks);
   const RecordPosition header = form_.request() == kInsertRecord ? 0 : form_.heldPosition();
   const int level = transaction.save(form_.primaryRelation(), header, lineRelation(), lines_);
