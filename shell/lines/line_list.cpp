@@ -56,8 +56,9 @@ class LineModel : public QAbstractTableModel {
   }
   Qt::ItemFlags flags(const QModelIndex& index) const override {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (!index.isValid()) return f;
     const LineColumn& c = declaration_.columns[static_cast<std::size_t>(index.column())];
-    if (index.isValid() && c.editor != CellEditor::None && !c.compute) f |= Qt::ItemIsEditable;
+    if (c.editor != CellEditor::None && !c.compute) f |= Qt::ItemIsEditable;
     return f;
   }
 
