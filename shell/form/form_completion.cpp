@@ -34,6 +34,7 @@ bool FormWindow::prepare() {
   if (lineList_) {
     tables << lineList_->declaration().table;
     for (const LineJoin& j : lineList_->declaration().joins) tables << j.table;
+    tables += lineList_->declaration().tables;
   }
   for (const QString& table : tables) {
     RelationManager* relation = relations_.find(table);
@@ -154,6 +155,7 @@ QCoro::Task<void> FormWindow::complete(std::optional<ToolbarAction> via) {
     focusControl(controlOfField(failed));
     co_return;
   }
+  if (lineList_ && !lineList_->checkLines()) co_return;
   outcome_->toolbar = via;
   if (request_ == kInsertRecord) {
     // A form with lines writes the record and its lines in one transaction.

@@ -156,6 +156,14 @@ void FormWindow::buildTab(QWidget* page, const FormTab& tab) {
       grid->addWidget(heading, ++row, 0, 1, 2);
     }
     lineList_ = new LineList(*tab.lines, *this, page);
+    // Totals and other displays follow the lines; entries keep what is typed.
+    connect(lineList_, &LineList::linesChanged, this, [this] {
+      if (!openedHookRan_) return;  // the first showing shows everything
+      ContextGuard guard(context_);
+      behaviour_->refreshing(*this, false);
+      for (const auto& c : controls_)
+        if (c->isDisplay()) c->showBuffer();
+    });
     grid->addWidget(lineList_, ++row, 0, 1, 2);
     grid->setRowStretch(row, 1);
     return;

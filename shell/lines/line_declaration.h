@@ -1,20 +1,24 @@
 #pragma once
 // A list of child lines in a form (the components of a formula, the products
 // of a purchase or a production), described by data: the line table, its
-// columns with their editors, the tables each line shows fields of, and the
-// hooks that run as the lines are written.
+// columns with their editors, the tables each line shows fields of, the
+// further tables its save changes and the hooks that run as the lines are
+// written.
 #include "shell/browse/column_align.h"
 #include "shell/form/lookup_declaration.h"
 #include "storage/dictionary/field_value.h"
 #include "storage/transactions/child_line.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
 
 namespace bv {
+
+class FileManagers;
 
 enum class CellEditor {
   None,     // shown only
@@ -34,6 +38,10 @@ struct LineColumn {
   std::optional<FormLookup> lookup;
   // A value the column refuses (zero quantities): the cell beeps and keeps its editor.
   std::function<bool(const FieldValue&)> accepts;
+  // A value worked out for each line instead of a field's: from the line and
+  // the records joined to it, which are in their buffers while it runs. Shown
+  // through `picture`, never edited.
+  std::function<FieldValue(const Record& line, FileManagers& files)> compute;
 
   static LineColumn of(QString field, int width, QString header, QString picture) {
     LineColumn c;
@@ -41,6 +49,12 @@ struct LineColumn {
     c.width = width;
     c.header = std::move(header);
     c.picture = std::move(picture);
+    return c;
+  }
+  static LineColumn computed(int width, QString header, QString picture,
+                             std::function<FieldValue(const Record&, FileManagers&)> compute) {
+    LineColumn c = of({}, width, std::move(header), std::move(picture));
+    c.compute = std::move(compute);
     return c;
   }
   LineColumn& editedAs(CellEditor e) {
@@ -69,6 +83,10 @@ struct LineListDeclaration {
   bool insert = true;  // "&Agregar"
   bool change = true;  // "&Modificar"
   bool remove = true;  // "&Borrar"
+  // Further tables the save changes through its hooks ("Basicos", whose stock
+  // a purchase moves): opened with the form and written in the save's one
+  // transaction, so that they roll back with the lines.
+  QStringList tables;
   // Run before each line is added, rewritten or deleted while the form saves.
   ChildLineHooks hooks;
 };

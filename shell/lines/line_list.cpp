@@ -22,6 +22,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace bv {
 
@@ -55,8 +56,9 @@ class LineModel : public QAbstractTableModel {
   }
   Qt::ItemFlags flags(const QModelIndex& index) const override {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.isValid() && declaration_.columns[static_cast<std::size_t>(index.column())].editor != CellEditor::None)
-      f |= Qt::ItemIsEditable;
+    if (!index.isValid()) return f;
+    const LineColumn& c = declaration_.columns[static_cast<std::size_t>(index.column())];
+    if (c.editor != CellEditor::None && !c.compute) f |= Qt::ItemIsEditable;
     return f;
   }
 
@@ -143,7 +145,7 @@ LineList::LineList(const LineListDeclaration& declaration, FormWindow& form, QWi
   FileManagers& files = form.relations().files();
   for (std::size_t i = 0; i < declaration_.columns.size(); ++i) {
     const LineColumn& c = declaration_.columns[i];
-    const auto bound = BoundField::resolve(files, c.field);
+    const auto bound = c.compute ? std::nullopt : BoundField::resolve(files, c.field);
     pictures_.push_back(pictureFor(c.picture, bound ? &bound->def() : nullptr));
     const int section = static_cast<int>(i);
     if (c.width == 0)
@@ -230,7 +232,8 @@ void LineList::refresh() {
     joins.emplace_back(&joined, &joined.keyDef(j.key));
   }
   std::vector<std::optional<BoundField>> fields;
-  for (const LineColumn& c : declaration_.columns) fields.push_back(BoundField::resolve(files, c.field));
+  for (const LineColumn& c : declaration_.columns)
+    fields.push_back(c.compute ? std::nullopt : BoundField::resolve(files, c.field));
   std::vector<QStringList> texts;
   for (const ChildLine& line : lines_) {
     file.buffer() = line.record;
@@ -251,8 +254,13 @@ void LineList::refresh() {
       if (!linked || joined.tryFetch(*joins[i].second) != kLevelBenign) joined.buffer().clear();
     }
     QStringList row;
-    for (std::size_t c = 0; c < fields.size(); ++c)
-      row << (fields[c] ? entryText(fields[c]->value(), pictures_[c]) : QString());
+    for (std::size_t c = 0; c < fields.size(); ++c) {
+      const LineColumn& column = declaration_.columns[c];
+      if (column.compute)
+        row << entryText(column.compute(line.record, files), pictures_[c]);
+      else
+        row << (fields[c] ? entryText(fields[c]->value(), pictures_[c]) : QString());
+    }
     texts.push_back(std::move(row));
   }
   const int current = currentLine();
@@ -278,21 +286,90 @@ void LineList::linkToHeader(ChildLine& line) {
     if (const auto value = linkedValue(header.value(p.mine->number), *p.other)) line.record.setValue(*p.other, *value);
 }
 
+std::vector<ChildLine> LineList::linesToWrite(std::vector<int>& rows) {
+  // A line added and never filled in still holds, in every column the user
+  // edits, what it was primed with: it is no line to save.
+  ChildLine primed{Record(lineFile().table()), 0};
+  primeRecord(primed.record);
+  linkToHeader(primed);
+  std::vector<const FieldDef*> edited;
+  for (const LineColumn& c : declaration_.columns)
+    if (c.editor != CellEditor::None && !c.compute)
+      if (const auto bound = BoundField::resolve(form_.relations().files(), c.field);
+          bound && &bound->file() == &lineFile())
+        edited.push_back(&bound->def());
+  std::vector<ChildLine> out;
+  rows.clear();
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    ChildLine line = lines_[i];
+    linkToHeader(line);
+    const bool blank = line.position == 0 && !edited.empty() &&
+                       std::all_of(edited.begin(), edited.end(), [&](const FieldDef* f) {
+                         return line.record.value(*f) == primed.record.value(*f);
+                       });
+    if (blank) continue;
+    out.push_back(std::move(line));
+    rows.push_back(static_cast<int>(i));
+  }
+  return out;
+}
+
+int LineList::firstInvalid(const std::vector<ChildLine>& lines, const std::vector<int>& rows) {
+  FileManager& file = lineFile();
+  KeptBuffer kept(file);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    file.buffer() = lines[i].record;
+    const int failed = file.validateRecord(false);
+    if (failed == 0) continue;
+    // The line is shown before its message, so the user sees which one it is.
+    int column = 0;
+    for (std::size_t c = 0; c < declaration_.columns.size(); ++c)
+      if (const auto bound = BoundField::resolve(form_.relations().files(), declaration_.columns[c].field);
+          !declaration_.columns[c].compute && bound && &bound->file() == &file && bound->def().number == failed) {
+        column = static_cast<int>(c);
+        break;
+      }
+    showCell(rows[i], column);
+    file.validateRecord(true);
+    return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void LineList::showCell(int row, int column) {
+  const QModelIndex at = model_->index(row, column);
+  table_->setCurrentIndex(at);
+  table_->scrollTo(at);
+  table_->setFocus();
+}
+
+bool LineList::checkLines() {
+  ContextGuard guard(context_);
+  std::vector<int> rows;
+  return firstInvalid(linesToWrite(rows), rows) < 0;
+}
+
 int LineList::save() {
   ContextGuard guard(context_);
-  for (ChildLine& line : lines_) linkToHeader(line);
-  ChildListTransaction transaction(form_.primary().layer());
+  std::vector<int> rows;
+  std::vector<ChildLine> lines = linesToWrite(rows);
+  if (firstInvalid(lines, rows) >= 0) return kLevelNotice;
+  std::vector<RelationManager*> further;
+  for (const QString& table : declaration_.tables) further.push_back(&form_.relations()[table]);
+  ChildListTransaction transaction(form_.relations().files());
   transaction.setHooks(declaration_.hooks);
   const RecordPosition header = form_.request() == kInsertRecord ? 0 : form_.heldPosition();
-  const int level = transaction.save(form_.primaryRelation(), header, lineRelation(), lines_);
-  if (level == kLevelBenign) {
-    loaded_.clear();
-    loadedRecords_.clear();
-    for (const ChildLine& line : lines_) {
-      loaded_.push_back(line.position);
-      loadedRecords_.push_back(line.record);
-    }
+  const int level = transaction.save(form_.primaryRelation(), header, lineRelation(), lines, further);
+  if (level != kLevelBenign) return level;
+  // What is on file now is what a later change compares with.
+  lines_ = std::move(lines);
+  loaded_.clear();
+  loadedRecords_.clear();
+  for (const ChildLine& line : lines_) {
+    loaded_.push_back(line.position);
+    loadedRecords_.push_back(line.record);
   }
+  refresh();
   return level;
 }
 
@@ -314,7 +391,7 @@ void LineList::editLine(int column) {
   const int row = std::max(currentLine(), 0);
   if (column < 0)
     for (std::size_t c = 0; c < declaration_.columns.size(); ++c)
-      if (declaration_.columns[c].editor != CellEditor::None) {
+      if (declaration_.columns[c].editor != CellEditor::None && !declaration_.columns[c].compute) {
         column = static_cast<int>(c);
         break;
       }
@@ -334,7 +411,7 @@ void LineList::removeLine() {
 QLineEdit* LineList::openEditor(QWidget* parent, int row, int column) {
   if (row < 0 || row >= static_cast<int>(lines_.size()) || form_.request() == kViewRecord) return nullptr;
   const LineColumn& c = declaration_.columns[static_cast<std::size_t>(column)];
-  if (c.editor == CellEditor::None) return nullptr;
+  if (c.editor == CellEditor::None || c.compute) return nullptr;
   ContextGuard guard(context_);
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(QStringLiteral("?LineEditor"));

@@ -48,7 +48,13 @@ class LineList : public QWidget {
   void refresh();
   // Did the lines change since they were read?
   bool changed() const;
-  // Writes the form's record and the lines in one transaction; answers its level.
+  // Checks every line that a save would write by its table's rules: the first
+  // one that fails becomes current (scrolled to) and its message is shown.
+  bool checkLines();
+  // Writes the form's record and the lines in one transaction, with the
+  // declaration's further tables; answers its level. Added lines never filled
+  // in are left out. The lines are checked first (nothing is written when one
+  // fails). After a failure the lines stay as they were in memory.
   int save();
 
   QTableView* table() const { return table_; }
@@ -79,6 +85,12 @@ class LineList : public QWidget {
   void store(int row, int column, const FieldValue& value);
   QCoro::Task<void> lookUpCell(int row, int column);
   void linkToHeader(ChildLine& line);
+  // The lines the save writes, linked to the header, and for each its row.
+  std::vector<ChildLine> linesToWrite(std::vector<int>& rows);
+  // Checks the lines by the table's rules; answers the index of the first that
+  // fails (its row current, its message shown), or -1.
+  int firstInvalid(const std::vector<ChildLine>& lines, const std::vector<int>& rows);
+  void showCell(int row, int column);
   void updateButtons();
 
   const LineListDeclaration declaration_;

@@ -136,6 +136,9 @@ class FileManager {
   // Returns to a saved state (and, when asked, to the saved buffer); releases the
   // entry and zeroes `id`.
   void restoreFile(int& id, bool restoreBuffer = false);
+  // Forgets a saved state without returning to it (the operation it guarded
+  // succeeded); zeroes `id`.
+  void forgetFile(int& id);
   int saveBuffer();
   void restoreBuffer(int& id, bool restore = true);
   // Stores a message number (with the current runtime error) for raiseStored().

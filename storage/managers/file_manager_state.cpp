@@ -33,6 +33,11 @@ void FileManager::restoreFile(int& id, bool restoreBuffer) {
   if (restoreBuffer) c.buffer = std::move(saved.buffer);
 }
 
+void FileManager::forgetFile(int& id) {
+  context().saved.erase(id);
+  id = 0;
+}
+
 int FileManager::saveBuffer() {
   ManagerContext& c = context();
   const int id = nextSavedId_++;

@@ -8,17 +8,22 @@
 
 namespace bv {
 
+class FileManagers;
+
 struct ChildLine {
   Record record;
   RecordPosition position = 0;  // 0: a line not on file yet
 };
 
 // What the form does before each line is written (the purchases adjust the
-// stock there). A level other than 0 stops the save, which is then cancelled.
+// stock there). The hooks run inside the save's transaction and reach every
+// table through `files`; a table they write must be among the save's tables,
+// so that its change commits or rolls back with the lines. A level other than
+// 0 stops the save, which is then cancelled.
 struct ChildLineHooks {
-  std::function<int(const Record& line)> beforeAdd;
-  std::function<int(const Record& stored, const Record& line)> beforeRewrite;
-  std::function<int(const Record& stored)> beforeDelete;
+  std::function<int(const Record& line, FileManagers& files)> beforeAdd;
+  std::function<int(const Record& stored, const Record& line, FileManagers& files)> beforeRewrite;
+  std::function<int(const Record& stored, FileManagers& files)> beforeDelete;
 };
 
 }  // namespace bv

@@ -6,6 +6,7 @@
 #include "storage/relations/busy_cursor.h"
 #include "storage/relations/integrity_transaction.h"
 #include "storage/relations/linked_records.h"
+#include "storage/transactions/held_messages.h"
 
 namespace bv {
 namespace {
@@ -14,6 +15,24 @@ namespace {
 QString errorPart(const QString& prefix) {
   const RuntimeError e = currentRuntimeError();
   return prefix + QString::number(e.code) + QStringLiteral(" - ") + e.text + u')';
+}
+
+bool changedByOtherStation(FileManager& file) {
+  const int error = file.errorNumber();
+  return error == FileManager::kMsgChanged || error == FileManager::kMsgChangedLong;
+}
+
+// The header's linking values as stored again after a rollback: an update of
+// the header inside the transaction remembered the values it wrote, and a
+// later update must cascade from those still on file.
+void rememberStoredLinks(RelationManager& parent, RecordPosition at) {
+  FileManager& m = parent.me();
+  Record stored(m.table());
+  if (at == 0 || m.position() != at || readStoredRecord(m, at, stored) != kFileOk) return;
+  const Record mine = m.buffer();
+  m.buffer() = stored;
+  parent.rememberLinks();
+  m.buffer() = mine;
 }
 
 }  // namespace
@@ -31,17 +50,37 @@ void ChildListTransaction::restoreOwnTransactions() {
 }
 
 int ChildListTransaction::save(RelationManager& parent, RecordPosition parentPosition, RelationManager& child,
-                               std::vector<ChildLine>& lines, const std::vector<RelationManager*>& tables) {
-  int level = start(tables.empty() ? std::vector<RelationManager*>{&parent, &child} : tables);
-  if (level != kLevelBenign) return level;
-  if (parentPosition != 0) level = removeUnlisted(parent, parentPosition, child, lines);
+                               std::vector<ChildLine>& lines, const std::vector<RelationManager*>& further) {
+  // Declared first, so the held messages show after the rollback below.
+  HeldMessages held;
+  std::vector<RelationManager*> tables{&parent, &child};
+  for (RelationManager* r : further)
+    if (std::find(tables.begin(), tables.end(), r) == tables.end()) tables.push_back(r);
+  FileManager& header = parent.me();
+  int headerState = header.saveFile();
+  std::vector<std::size_t> added;
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (lines[i].position == 0) added.push_back(i);
+
+  int level = start(tables);
+  if (level == kLevelBenign && parentPosition != 0) level = removeUnlisted(parent, parentPosition, child, lines);
   if (level == kLevelBenign) level = writeHeader(parent, parentPosition == 0);
   if (level == kLevelBenign) level = writeLines(child, lines);
-  if (level != kLevelBenign) {
-    cancel();
+  if (level == kLevelBenign) level = commit();  // a failed commit rolls back
+  if (level == kLevelBenign) {
+    header.forgetFile(headerState);
     return level;
   }
-  return commit();
+  cancel();
+  for (std::size_t i : added) lines[i].position = 0;
+  if (changedByOtherStation(header)) {
+    // The header now shows, and watches, the other station's values.
+    header.forgetFile(headerState);
+  } else {
+    header.restoreFile(headerState);
+    rememberStoredLinks(parent, parentPosition);
+  }
+  return level;
 }
 
 int ChildListTransaction::start(const std::vector<RelationManager*>& tables) {
@@ -101,11 +140,20 @@ int ChildListTransaction::removeUnlisted(RelationManager& parent, RecordPosition
     const bool listed = std::any_of(lines.begin(), lines.end(), [&](const ChildLine& l) { return l.position == position; });
     if (listed) continue;
     if (m.reget(position) != kLevelBenign) continue;  // gone meanwhile
-    if (hooks_.beforeDelete)
-      if (const int level = hooks_.beforeDelete(m.buffer()); level != kLevelBenign) return level;
+    if (hooks_.beforeDelete) {
+      const Record line = m.buffer();
+      if (const int level = hooks_.beforeDelete(line, files_); level != kLevelBenign) return level;
+      if (const int level = backTo(m, position); level != kLevelBenign) return level;
+    }
     if (child.deleteCurrent() != kLevelBenign) return failBox(QStringLiteral("Cannot delete child records!"));
   }
   return kLevelBenign;
+}
+
+// A hook may have read the line table: the line it ran for becomes current again.
+int ChildListTransaction::backTo(FileManager& lines, RecordPosition position) {
+  if (lines.position() == position) return kLevelBenign;
+  return lines.reget(position) == kLevelBenign ? kLevelBenign : failBox(QStringLiteral("Cannot Reget Child Record"));
 }
 
 int ChildListTransaction::writeHeader(RelationManager& parent, bool isNew) {
@@ -118,15 +166,18 @@ int ChildListTransaction::writeLines(RelationManager& child, std::vector<ChildLi
   for (ChildLine& line : lines) {
     if (line.position == 0) continue;
     if (m.reget(line.position) != kLevelBenign) return failBox(QStringLiteral("Cannot Reget Child Record"));
-    if (hooks_.beforeRewrite)
-      if (const int level = hooks_.beforeRewrite(m.buffer(), line.record); level != kLevelBenign) return level;
+    if (hooks_.beforeRewrite) {
+      const Record stored = m.buffer();
+      if (const int level = hooks_.beforeRewrite(stored, line.record, files_); level != kLevelBenign) return level;
+      if (const int level = backTo(m, line.position); level != kLevelBenign) return level;
+    }
     m.buffer() = line.record;
     if (const int level = child.update(); level != kLevelBenign) return level;
   }
   for (ChildLine& line : lines) {
     if (line.position != 0) continue;
     if (hooks_.beforeAdd)
-      if (const int level = hooks_.beforeAdd(line.record); level != kLevelBenign) return level;
+      if (const int level = hooks_.beforeAdd(line.record, files_); level != kLevelBenign) return level;
     m.buffer() = line.record;
     if (const int level = m.insert(); level != kLevelBenign) return level;
     line.position = m.position();

@@ -7,9 +7,16 @@
 // rewritten and the new ones added; then the transaction commits. A line
 // removed and added again so never meets itself on a unique key. While the
 // transaction runs, the relation managers of its tables do not start their own.
+//
+// A save that fails leaves everything as it was: the files (rolled back), the
+// positions of the lines (an added line is still a new one) and the header's
+// manager (its reserved number, its cursor, what it watches for other
+// stations' changes), so that the save can simply be tried again. Its
+// messages are shown after the rollback.
 #include <QString>
 #include <vector>
 
+#include "storage/managers/file_managers.h"
 #include "storage/relations/relation_manager.h"
 #include "storage/relations/table_guards.h"
 #include "storage/transactions/child_line.h"
@@ -20,7 +27,8 @@ class ChildListTransaction {
  public:
   static inline const QString kErrorTitle = QStringLiteral("Error!");
 
-  explicit ChildListTransaction(FileLayer& layer) : layer_(layer) {}
+  // The hooks reach every table through `files`.
+  explicit ChildListTransaction(FileManagers& files) : files_(files), layer_(files.layer()) {}
   // An unfinished transaction is cancelled.
   ~ChildListTransaction();
   ChildListTransaction(const ChildListTransaction&) = delete;
@@ -29,11 +37,12 @@ class ChildListTransaction {
   void setHooks(ChildLineHooks hooks) { hooks_ = std::move(hooks); }
 
   // The whole save: `parentPosition` is the header's place on file, 0 for a new
-  // header; `tables` are every table the save changes (the header's and the
-  // lines' when empty). Positions of added lines are set. Answers 0, or the
-  // level of the step that failed (its message shown, the transaction cancelled).
+  // header; `further` are the tables the hooks change beside the header's and
+  // the lines' (the stock of a purchase). Positions of added lines are set.
+  // Answers 0, or the level of the step that failed (the transaction
+  // cancelled, then its message shown).
   int save(RelationManager& parent, RecordPosition parentPosition, RelationManager& child,
-           std::vector<ChildLine>& lines, const std::vector<RelationManager*>& tables = {});
+           std::vector<ChildLine>& lines, const std::vector<RelationManager*>& further = {});
 
   // ---- the steps ------------------------------------------------------------------
   // Switches off the tables' own transactions and marks them (a table whose
@@ -55,8 +64,10 @@ class ChildListTransaction {
 
  private:
   int failBox(const QString& text);
+  int backTo(FileManager& lines, RecordPosition position);
   void restoreOwnTransactions();
 
+  FileManagers& files_;
   FileLayer& layer_;
   ChildLineHooks hooks_;
   std::vector<std::pair<RelationManager*, bool>> switchedOff_;

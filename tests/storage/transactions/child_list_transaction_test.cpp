@@ -7,6 +7,22 @@
 namespace bv::test {
 namespace {
 
+// Passes every box on, noting its title and whether a transaction was running
+// when it showed.
+class WatchingPresenter : public MessagePresenter {
+ public:
+  WatchingPresenter(MessagePresenter& next, FileLayer& layer) : next_(next), layer_(layer) {}
+  int present(const MessageBox& box) override {
+    seen << box.title() + (layer_.inTransaction() ? QStringLiteral(" (en transacción)") : QString());
+    return next_.present(box);
+  }
+  QStringList seen;
+
+ private:
+  MessagePresenter& next_;
+  FileLayer& layer_;
+};
+
 class ChildLists : public RelationsTest {
  protected:
   void SetUp() override {
@@ -48,8 +64,35 @@ class ChildLists : public RelationsTest {
     current("Formula1", at);
     return at;
   }
-  ChildListTransaction transaction{*layer};
+  // Every stored record of the tables, by position (placeholders included).
+  std::vector<std::pair<RecordPosition, Record>> contents(std::initializer_list<const char*> tables) {
+    std::vector<std::pair<RecordPosition, Record>> out;
+    for (const char* t : tables)
+      for (RecordPosition at = 1; at <= 40; ++at) {
+        Record r(file(t).table());
+        if (readStoredRecord(file(t), at, r) == kFileOk) out.emplace_back(at, r);
+      }
+    return out;
+  }
+  Decimal stock(const char* basic) {
+    FileManager& bas = file("Basicos");
+    bas.buffer().setText("BAS:CODIGO", basic);
+    EXPECT_EQ(bas.fetch(bas.keyDef(u"BAS:KEYCOD")), 0) << basic;
+    return bas.buffer().decimal("BAS:STOCK_RELATIVO");
+  }
+  ChildListTransaction transaction{files};
 };
+
+// A purchase-like hook: a line added raises its basic product's stock, read
+// and written through the transaction's file managers.
+int raiseStock(const Record& line, FileManagers& files) {
+  FileManager& bas = files[QStringLiteral("Basicos")];
+  bas.buffer().setText("BAS:CODIGO", line.text("FOR2:CODIGO_BASICO"));
+  if (bas.fetch(bas.keyDef(u"BAS:KEYCOD")) != 0) return 0;  // a product not on file moves no stock
+  bas.buffer().setDecimal("BAS:STOCK_RELATIVO",
+                          bas.buffer().decimal("BAS:STOCK_RELATIVO") + line.decimal("FOR2:CANTIDAD"));
+  return bas.update();
+}
 
 TEST_F(ChildLists, NewFormulaAndItsLinesInOneTransaction) {
   FileManager& for1 = file("Formula1");
@@ -83,7 +126,7 @@ TEST_F(ChildLists, StoredLinesGoFirstThenTheHeaderThenRewritesThenAdditions) {
 
   QStringList steps;
   ChildLineHooks hooks;
-  hooks.beforeDelete = [&](const Record& stored) {
+  hooks.beforeDelete = [&](const Record& stored, FileManagers&) {
     steps << "borra " + stored.text("FOR2:CODIGO_BASICO");
     // The header is not written yet; the managers' own transactions are off.
     EXPECT_EQ(stored.decimal("FOR2:CANTIDAD"), Decimal(2));
@@ -91,13 +134,13 @@ TEST_F(ChildLists, StoredLinesGoFirstThenTheHeaderThenRewritesThenAdditions) {
     EXPECT_FALSE(rel("Formula2").useLogout());
     return 0;
   };
-  hooks.beforeRewrite = [&](const Record& stored, const Record& line) {
+  hooks.beforeRewrite = [&](const Record& stored, const Record& line, FileManagers&) {
     steps << "reescribe " + stored.text("FOR2:CODIGO_BASICO") + ' ' + stored.decimal("FOR2:CANTIDAD").toQString(0) +
                  ">" + line.decimal("FOR2:CANTIDAD").toQString(0);
     EXPECT_EQ(this->stored("Formula1", header).text("FOR1:OBSERVACIONES"), "NUEVA");
     return 0;
   };
-  hooks.beforeAdd = [&](const Record& line) {
+  hooks.beforeAdd = [&](const Record& line, FileManagers&) {
     steps << "agrega " + line.text("FOR2:CODIGO_BASICO");
     return 0;
   };
@@ -117,13 +160,13 @@ TEST_F(ChildLists, HookWritesJoinTheTransactionAndAStopCancelsEverything) {
   // A purchase-like hook adjusting a basic product's stock.
   FileManager& bas = file("Basicos");
   ChildLineHooks hooks;
-  hooks.beforeAdd = [&](const Record& line) {
+  hooks.beforeAdd = [&](const Record& line, FileManagers&) {
     bas.buffer().setText("BAS:CODIGO", line.text("FOR2:CODIGO_BASICO"));
     if (bas.fetch(bas.keyDef(u"BAS:KEYCOD")) != 0) return 5;
     bas.buffer().setDecimal("BAS:STOCK_RELATIVO", Decimal(7));
     return rel("Basicos").update();
   };
-  hooks.beforeRewrite = [](const Record&, const Record& line) { return line.decimal("FOR2:CANTIDAD") > Decimal(50) ? 5 : 0; };
+  hooks.beforeRewrite = [](const Record&, const Record& line, FileManagers&) { return line.decimal("FOR2:CANTIDAD") > Decimal(50) ? 5 : 0; };
   transaction.setHooks(hooks);
   lines.push_back(line(5, "VERDE", 3));
   lines[0].record.setDecimal("FOR2:CANTIDAD", Decimal(99));  // refused by the rewrite hook
@@ -145,6 +188,73 @@ TEST_F(ChildLists, HookWritesJoinTheTransactionAndAStopCancelsEverything) {
   EXPECT_EQ(storedLines(5).toStdString(), "AZUL:9 ROJO:2 VERDE:3");
   ASSERT_EQ(bas.fetch(bas.keyDef(u"BAS:KEYCOD")), 0);
   EXPECT_EQ(bas.buffer().decimal("BAS:STOCK_RELATIVO"), Decimal(7));
+}
+
+TEST_F(ChildLists, AFailedSaveLeavesEveryTableAsItWasShowsItsMessageAfterwardsAndCanBeTriedAgain) {
+  FileManager& for1 = file("Formula1");
+  ASSERT_EQ(for1.primeRecord(), 0);  // the number is reserved by a placeholder
+  const Decimal number = for1.buffer().decimal("FOR1:CODIGO_FORMULA");
+  const int code = static_cast<int>(number.toInteger());
+  for1.buffer().setText("FOR1:CODIGO_TERMINADO", "T0");
+  for1.buffer().setText("FOR1:MODIFICABLE", "S");
+  ChildLineHooks hooks;
+  hooks.beforeAdd = raiseStock;
+  hooks.beforeRewrite = [&](const Record&, const Record&, FileManagers&) {
+    // A question cannot wait for the rollback: it is asked at once.
+    showMessage(QStringLiteral("¿Seguir?"), QStringLiteral("Pregunta"), MessageIcon::Question, kButtonYes | kButtonNo);
+    return 0;
+  };
+  transaction.setHooks(hooks);
+  // AZUL twice: the unique key of formula and product refuses the third line,
+  // after the hook has moved the stock of all three.
+  std::vector<ChildLine> lines{line(code, "AZUL", 1), line(code, "VERDE", 3), line(code, "AZUL", 2)};
+  const auto before = contents({"Formula1", "Formula2", "Basicos"});
+  WatchingPresenter watching(script, *layer);
+  {
+    PresenterScope scope(watching);
+    EXPECT_EQ(transaction.save(rel("Formula1"), 0, rel("Formula2"), lines, {&rel("Basicos")}), 5);
+  }
+  EXPECT_TRUE(contents({"Formula1", "Formula2", "Basicos"}) == before);
+  EXPECT_EQ(watching.seen, QStringList{QStringLiteral("Error Clave Duplicada")});
+  for (const ChildLine& l : lines) EXPECT_EQ(l.position, 0);
+  EXPECT_TRUE(for1.hasPlaceholder());
+  EXPECT_TRUE(rel("Basicos").useLogout());
+
+  // Tried again with the duplicate mended: the reserved number is used, every
+  // line is added once and the stock moves once.
+  lines[2].record.setText("FOR2:CODIGO_BASICO", "ROJO");
+  watching.seen.clear();
+  {
+    PresenterScope scope(watching);
+    ASSERT_EQ(transaction.save(rel("Formula1"), 0, rel("Formula2"), lines, {&rel("Basicos")}), 0);
+  }
+  EXPECT_TRUE(watching.seen.isEmpty());
+  EXPECT_EQ(storedLines(code).toStdString(), "AZUL:1 ROJO:2 VERDE:3");
+  EXPECT_EQ(stored("Formula1", for1.position()).decimal("FOR1:CODIGO_FORMULA"), number);
+  EXPECT_EQ(count("Formula1"), 1);
+  EXPECT_FALSE(for1.hasPlaceholder());
+  EXPECT_EQ(stock("AZUL"), Decimal(1));
+  EXPECT_EQ(stock("ROJO"), Decimal(2));
+  EXPECT_EQ(stock("VERDE"), Decimal(3));
+
+  // A rewrite asks its question while the files are held; the refusal of the
+  // hook that follows is shown only after the rollback.
+  hooks.beforeAdd = [](const Record&, FileManagers&) {
+    showMessage(QStringLiteral("Sin stock"), QStringLiteral("Compras"));
+    return 5;
+  };
+  transaction.setHooks(hooks);
+  lines.push_back(line(code, "B0", 1));
+  const auto saved = contents({"Formula1", "Formula2", "Basicos"});
+  {
+    PresenterScope scope(watching);
+    EXPECT_EQ(transaction.save(rel("Formula1"), for1.position(), rel("Formula2"), lines, {&rel("Basicos")}), 5);
+  }
+  EXPECT_EQ(watching.seen, (QStringList{"Pregunta (en transacción)", "Pregunta (en transacción)",
+                                        "Pregunta (en transacción)", "Compras"}));
+  EXPECT_TRUE(contents({"Formula1", "Formula2", "Basicos"}) == saved);
+  EXPECT_EQ(lines.back().position, 0);
+  EXPECT_NE(lines.front().position, 0);
 }
 
 TEST_F(ChildLists, StartFailures) {
