@@ -351,8 +351,13 @@ bool ListWindow::eventFilter(QObject* watched, QEvent* event) {
     ContextGuard guard(context_);
     const QModelIndex at = table_->indexAt(table_->viewport()->mapFromGlobal(menuEvent->globalPos()));
     if (at.isValid()) setCurrentRow(at.row());
-    std::unique_ptr<QMenu> menu = popupMenu();
-    menu->exec(menuEvent->globalPos());
+    // Shown without a nested event loop: an entry may close the list, and the
+    // menu (a child of the list) goes once it is hidden; the entries act from
+    // the event loop after it.
+    QMenu* menu = popupMenu().release();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    menu->popup(menuEvent->globalPos());
     return true;
   }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
