@@ -363,3 +363,26 @@ TEST_F(FormTest, ViewModeShowsTheRecordWithoutOkAndNothingCanBeChanged) {
   EXPECT_EQ(form(), nullptr);
   EXPECT_TRUE(script.shown().empty());
 }
+
+TEST_F(FormTest, ClosingEveryWindowAsksAChangedFormOnceAndCancelKeepsThemAllOpen) {
+  brand(1, "AZUL");
+  ListWindow* list = brands();
+  click(list, "?Change");
+  entry("?MAR:DESCRIPCION")->setText(u"AZUL MARINO"_s);
+  entry("?MAR:DESCRIPCION")->setModified(true);
+  script.answer(u"Cancelar"_s);
+  EXPECT_FALSE(closeChildWindows(area));
+  testing_shell::settle();
+  // The list closes its form first; the form is not asked a second time.
+  EXPECT_EQ(titles(), QStringList{u"Guardar Registro"_s});
+  EXPECT_NE(form(), nullptr);
+  EXPECT_EQ(open<ListWindow>(), list);
+  EXPECT_EQ(stored("Marca", 1)->text("MAR:DESCRIPCION"), u"AZUL"_s);
+
+  script.answer(u"&NO"_s);
+  EXPECT_TRUE(closeChildWindows(area));
+  testing_shell::settle();
+  EXPECT_EQ(titles().size(), 2);
+  EXPECT_TRUE(area.subWindowList().isEmpty());
+  EXPECT_EQ(stored("Marca", 1)->text("MAR:DESCRIPCION"), u"AZUL"_s);
+}
