@@ -3,6 +3,7 @@
 #include "shell/form/form_window.h"
 
 #include "shell/call_window.h"
+#include "shell/child_window.h"
 #include "shell/form/form_history.h"
 #include "shell/lines/line_list.h"
 #include "shell/system_images.h"
@@ -30,6 +31,7 @@ FormWindow::FormWindow(const FormDeclaration& declaration, RelationManagers& rel
       request_(request),
       context_(ExecutionContext::current()) {
   setObjectName(declaration.procedure);
+  keepOnlyCloseButton(*this);  // a form is closed, never minimised or maximised
   build();
   setWindowTitle(title());
 }

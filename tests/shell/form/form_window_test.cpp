@@ -2,6 +2,8 @@
 // history key, lookups, other stations' changes and the frame's toolbar.
 #include "tests/shell/browse/list_fixture.h"
 #include "tests/shell/browse/test_declarations.h"
+#include "shell/frame/about_window.h"
+#include "shell/message_window.h"
 
 #include <QHeaderView>
 #include <QMenu>
@@ -385,4 +387,24 @@ TEST_F(FormTest, ClosingEveryWindowAsksAChangedFormOnceAndCancelKeepsThemAllOpen
   EXPECT_EQ(titles().size(), 2);
   EXPECT_TRUE(area.subWindowList().isEmpty());
   EXPECT_EQ(stored("Marca", 1)->text("MAR:DESCRIPCION"), u"AZUL"_s);
+}
+
+TEST_F(FormTest, FormsMessagesAndTheAboutWindowCarryACloseButtonOnly) {
+  const auto closeOnly = [](const QWidget* w) {
+    const Qt::WindowFlags f = w->windowFlags();
+    return f.testFlag(Qt::WindowCloseButtonHint) && !f.testFlag(Qt::WindowMinimizeButtonHint) &&
+           !f.testFlag(Qt::WindowMaximizeButtonHint);
+  };
+  brand(1, "AZUL");
+  ListWindow* list = brands();
+  EXPECT_TRUE(frameOf(list)->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));  // a list keeps them
+  click(list, "?Change");
+  ASSERT_NE(form(), nullptr);
+  EXPECT_TRUE(closeOnly(frameOf(form())));
+  click(form(), "?Cancel");
+
+  MessageWindow message(MessageBox(u"Texto"_s, {}, MessageIcon::None, kButtonOk));
+  EXPECT_TRUE(closeOnly(&message));
+  AboutWindow about;
+  EXPECT_TRUE(closeOnly(&about));
 }
