@@ -72,7 +72,8 @@ TEST(ReportFont, NamedFamiliesMatchAnInstalledFaceOfTheSameKind) {
   EXPECT_EQ(bold.weight(), QFont::Bold);
   EXPECT_EQ(bold.pointSize(), 12);
   // A family the system does not name is left to Qt's matching.
-  EXPECT_EQ(ReportFont{QStringLiteral("Verdana"), 8}.toQFont().family(), QStringLiteral("Verdana"));
+  const QFont other = ReportFont{QStringLiteral("Verdana"), 8}.toQFont();
+  EXPECT_EQ(other.family(), QStringLiteral("Verdana"));
 }
 
 TEST(ReportFont, NamedFamiliesAreDrawnInTheirLiberationFamilyWhereItIsInstalled) {
@@ -89,7 +90,8 @@ TEST(ReportFont, NamedFamiliesAreDrawnInTheirLiberationFamilyWhereItIsInstalled)
       ADD_FAILURE() << metric.toStdString() << " is not installed (package fonts-liberation)";
       continue;
     }
-    const QFont font = ReportFont{QString::fromLatin1(named), 11, ReportFont::kBold}.toQFont();
+    const ReportFont report{QString::fromLatin1(named), 11, ReportFont::kBold};
+    const QFont font = report.toQFont();
     EXPECT_EQ(QFontInfo(font).family(), metric) << named;
     EXPECT_EQ(font.pointSize(), 11);
     EXPECT_EQ(font.weight(), QFont::Bold);
