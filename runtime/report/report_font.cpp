@@ -39,6 +39,25 @@ bool installed(const QString& family) {
   return *known.insert(family, QFontDatabase::hasFamily(family));
 }
 
+// A family whose face Qt reports as fixed pitch: the system's fixed font when
+// it is one, else the first such family installed.
+QString fixedPitchFamily() {
+  static const QString family = [] {
+    const auto fixed = [](const QString& f) {
+      QFont font(f);
+      font.setStyleHint(QFont::TypeWriter);
+      const QFontInfo face(font);
+      return face.fixedPitch() && face.family() == f;
+    };
+    const QString system = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    if (fixed(system)) return system;
+    for (const QString& f : QFontDatabase::families())
+      if (QFontDatabase::isFixedPitch(f) && fixed(f)) return f;
+    return system;
+  }();
+  return family;
+}
+
 // The family to draw a named family in, and for a fixed-pitch kind a face that
 // is fixed pitch whatever else the station has installed.
 void chooseFamily(QFont& font, const QString& named) {
@@ -52,7 +71,7 @@ void chooseFamily(QFont& font, const QString& named) {
   font.setFamily(named);
   if (hint != QFont::TypeWriter) return;
   font.setFixedPitch(true);
-  if (!QFontInfo(font).fixedPitch()) font.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+  if (!QFontInfo(font).fixedPitch()) font.setFamily(fixedPitchFamily());
 }
 
 }  // namespace
