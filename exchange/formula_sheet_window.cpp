@@ -6,6 +6,7 @@
 #include "exchange/formula_sheet_rebuild.h"
 #include "exchange/formula_sheet_report.h"
 #include "kalrep/screen.h"
+#include "shell/call_window.h"
 #include "shell/report_process/progress_window.h"
 
 namespace bv {
@@ -23,7 +24,9 @@ FormulaSheetWindow::FormulaSheetWindow(FileManagers& files, ContextId context, Q
   row->addWidget(process_);
   row->addWidget(quit);
   connect(process_, &QPushButton::clicked, this, &FormulaSheetWindow::process);
-  connect(quit, &QPushButton::clicked, this, &QWidget::close);
+  // "Salir" ends the window, child window frame and all: closing only this
+  // widget would leave the frame's child window standing empty.
+  connect(quit, &QPushButton::clicked, this, [this] { frameOf(this)->close(); });
 }
 
 FormulaSheetWindow::~FormulaSheetWindow() {

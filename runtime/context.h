@@ -8,6 +8,7 @@
 // current context is set by a guard wherever control enters a window's code.
 #include <QHash>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 
 namespace bv {
@@ -21,8 +22,23 @@ class ExecutionContext {
   static ContextId current();
   // A fresh context id for a window started "on a new thread".
   static ContextId create();
-  // Tells every listener that a context has ended, so per-context state is dropped.
+  // Tells every listener that a context has ended, so per-context state is
+  // dropped. The main context is never released: the frame lives as long as
+  // the program.
   static void release(ContextId id);
+};
+
+// While it lives, `drop` is called with every context released. Whatever keeps
+// state per context holds one, so a window that ends leaves nothing behind.
+class ContextReleaseListener {
+ public:
+  explicit ContextReleaseListener(std::function<void(ContextId)> drop);
+  ~ContextReleaseListener();
+  ContextReleaseListener(const ContextReleaseListener&) = delete;
+  ContextReleaseListener& operator=(const ContextReleaseListener&) = delete;
+
+ private:
+  std::uint64_t id_;
 };
 
 // Sets the current context for its lifetime and restores the previous one.
@@ -37,10 +53,14 @@ class ContextGuard {
   ContextId previous_;
 };
 
-// A value kept once per execution context, created on first access.
+// A value kept once per execution context, created on first access and
+// dropped when its context is released.
 template <typename T>
 class PerContext {
  public:
+  PerContext() = default;
+  PerContext(const PerContext&) = delete;
+  PerContext& operator=(const PerContext&) = delete;
   T& get() { return get(ExecutionContext::current()); }
   T& get(ContextId id) {
     std::lock_guard lock(mutex_);
@@ -63,6 +83,8 @@ class PerContext {
  private:
   mutable std::mutex mutex_;
   QHash<ContextId, T> values_;
+  // Last, so it stops listening before the values go.
+  ContextReleaseListener released_{[this](ContextId id) { drop(id); }};
 };
 
 }  // namespace bv

@@ -38,6 +38,25 @@ bool closeCalledWindows(QWidget* caller) {
   return allClosed;
 }
 
+bool closeChildWindows(QMdiArea& area) {
+  QList<QPointer<QMdiSubWindow>> children;
+  for (QMdiSubWindow* sub : area.subWindowList()) children.append(sub);
+  const auto open = [](const QPointer<QMdiSubWindow>& sub) { return sub && sub->isVisible(); };
+  const auto waitedFor = [&](QMdiSubWindow* sub) {
+    // A called window whose caller is still open: the caller closes it.
+    auto* caller = qobject_cast<QWidget*>(sub->property(kCalledByProperty).value<QObject*>());
+    return caller && caller->isVisible();
+  };
+  for (const QPointer<QMdiSubWindow>& sub : children) {
+    if (!open(sub) || waitedFor(sub)) continue;
+    if (!sub->close()) return false;
+  }
+  // Whatever a caller did not close (its caller gone meanwhile) closes now.
+  for (const QPointer<QMdiSubWindow>& sub : children)
+    if (open(sub) && !sub->close()) return false;
+  return true;
+}
+
 QCoro::Task<void> callWindow(QWidget* caller, std::unique_ptr<QWidget> callee, QString placementName,
                              ContextId context) {
   QPointer<QWidget> callerFrame = frameOf(caller);

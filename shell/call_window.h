@@ -24,6 +24,12 @@ QCoro::Task<void> callWindow(QWidget* caller, std::unique_ptr<QWidget> callee, Q
 // questions first). True when none is left open.
 bool closeCalledWindows(QWidget* caller);
 
+// Closes every child window of the area as the frame closes: a window that
+// waits for another closes it first itself, so each question (a changed form's
+// "Guardar Registro") is asked once. Stops at the first window that stays
+// open; true when none is left.
+bool closeChildWindows(QMdiArea& area);
+
 // The area a window sits in (through its child window frame), or nullptr.
 QMdiArea* areaOf(const QWidget* window);
 

@@ -10,13 +10,23 @@
 namespace bv {
 namespace {
 constexpr char kContextProperty[] = "bvExecutionContext";
+constexpr char kCloseOnlyProperty[] = "bvCloseOnly";
+}  // namespace
+
+void keepOnlyCloseButton(QWidget& window) { window.setProperty(kCloseOnlyProperty, true); }
+
+Qt::WindowFlags closeOnlyFlags(Qt::WindowType type) {
+  return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+         Qt::WindowCloseButtonHint;
 }
 
 QMdiSubWindow* openChildWindow(QMdiArea& area, std::unique_ptr<QWidget> window,
                                QString placementName) {
   if (placementName.isEmpty()) placementName = window->objectName();
   const QString title = window->windowTitle();
+  const bool closeOnly = window->property(kCloseOnlyProperty).toBool();
   QMdiSubWindow* child = area.addSubWindow(window.release());
+  if (closeOnly) child->setWindowFlags(closeOnlyFlags(Qt::SubWindow));
   child->setAttribute(Qt::WA_DeleteOnClose);
   child->setProperty(kContextProperty, QVariant::fromValue(ExecutionContext::current()));
   child->setWindowTitle(title);

@@ -23,6 +23,12 @@ namespace bv {
 // frame.
 QMdiSubWindow* openChildWindow(QMdiArea& area, std::unique_ptr<QWidget> window,
                                QString placementName = {});
+// Marks a window that opens with a close button only (a form): its child
+// window frame carries no minimise or maximise button.
+void keepOnlyCloseButton(QWidget& window);
+// The window flags of a dialog or child window with a close button only.
+Qt::WindowFlags closeOnlyFlags(Qt::WindowType type);
+
 // The context a child window was opened in (the frame's when it has none).
 ContextId childContext(const QMdiSubWindow& child);
 

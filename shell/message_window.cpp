@@ -1,5 +1,7 @@
 #include "shell/message_window.h"
 
+#include "shell/child_window.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +17,7 @@ namespace {
 constexpr int kMinButtonWidth = 75;
 constexpr int kMargin = 12;
 constexpr int kLineSpacing = 2;
+constexpr int kMinTextWidth = 200;
 
 QStyle::StandardPixmap standardIcon(MessageIcon icon) {
   switch (icon) {
@@ -39,13 +42,41 @@ std::optional<int> escapeValueOf(const MessageBox& box) {
   return std::nullopt;
 }
 
+// A box line broken at blanks into lines no wider than `width`; a word wider
+// than that is broken where it reaches the edge, so nothing is cut.
+QString wrapped(const QString& line, const QFontMetrics& metrics, int width) {
+  if (metrics.horizontalAdvance(line) <= width) return line;
+  QStringList out;
+  QString current;
+  const auto fits = [&](const QString& s) { return metrics.horizontalAdvance(s) <= width; };
+  for (QString word : line.split(u' ')) {
+    const QString joined = current.isEmpty() ? word : current + u' ' + word;
+    if (fits(joined)) {
+      current = joined;
+      continue;
+    }
+    if (!current.isEmpty()) out << current;
+    current.clear();
+    while (!fits(word)) {
+      qsizetype n = 1;
+      while (n < word.size() && fits(word.left(n + 1))) ++n;
+      out << word.left(n);
+      word = word.mid(n);
+    }
+    current = word;
+  }
+  if (!current.isEmpty()) out << current;
+  return out.join(u'\n');
+}
+
 }  // namespace
 
 MessageWindow::MessageWindow(MessageBox box, QWidget* parent)
     : QDialog(parent), box_(std::move(box)), escapeValue_(escapeValueOf(box_)) {
   setObjectName(QStringLiteral("MessageWindow"));
   setWindowTitle(box_.title());
-  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  // A message is answered or closed, never minimised or maximised.
+  setWindowFlags(closeOnlyFlags(Qt::Dialog));
   setModal(true);
 
   auto* outer = new QVBoxLayout(this);
@@ -71,8 +102,9 @@ void MessageWindow::buildText(QVBoxLayout& into) {
   auto* text = new QVBoxLayout;
   text->setSpacing(kLineSpacing);
   const QStringList lines = box_.lines();
+  const int width = textWidthLimit();
   for (int i = 0; i < lines.size(); ++i) {
-    auto* line = new QLabel(lines[i], this);
+    auto* line = new QLabel(wrapped(lines[i], fontMetrics(), width), this);
     line->setObjectName(QStringLiteral("?LINE%1").arg(i + 1));
     line->setTextFormat(Qt::PlainText);
     line->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -115,6 +147,16 @@ void MessageWindow::buildButtons(QVBoxLayout& into) {
   for (QPushButton* b : buttons_) b->setAutoDefault(b == preferred);
   preferred->setDefault(true);
   preferred->setFocus();
+}
+
+int MessageWindow::textWidthLimit() const {
+  // The window stays within the window it is shown over (the frame) and
+  // within the screen; a longer line wraps.
+  constexpr int kFrameAllowance = 24;
+  QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+  int room = screen ? screen->availableGeometry().width() : 640;
+  if (parentWidget()) room = std::min(room, parentWidget()->window()->width());
+  return std::max(kMinTextWidth, room - 2 * kMargin - box_.textIndent() - kFrameAllowance);
 }
 
 void MessageWindow::centreOnScreen() {

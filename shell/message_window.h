@@ -1,6 +1,7 @@
 #pragma once
 // The program's own message window: one window for every message box of the
-// program. It shows the box's lines one under the other beside the standard
+// program. It shows the box's lines one under the other (a line too long for
+// the window it is shown over wraps) beside the standard
 // exclamation or information icon, its buttons in centred rows of four, and
 // answers the value of the button pressed.
 //
@@ -42,6 +43,8 @@ class MessageWindow : public QDialog {
  private:
   void buildText(QVBoxLayout& into);
   void buildButtons(QVBoxLayout& into);
+  // The widest a line of text may be before it wraps.
+  int textWidthLimit() const;
   void centreOnScreen();
 
   MessageBox box_;

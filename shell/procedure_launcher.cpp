@@ -1,7 +1,6 @@
 #include "shell/procedure_launcher.h"
 
 #include "runtime/message_presenter.h"
-#include "shell/request_codes.h"
 #include "storage/errors/error_manager.h"
 
 #include <exception>
@@ -54,8 +53,8 @@ ContextId ProcedureLauncher::start(const QString& name) {
 }
 
 void endContext(ContextId id) {
-  ErrorManager::instance().dropContext(id);
-  dropGlobalCodes(id);
+  // Every holder of per-context state listens for the release: the error
+  // manager's procedure names, the global codes, the file and relation managers.
   ExecutionContext::release(id);
 }
 

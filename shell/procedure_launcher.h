@@ -30,7 +30,8 @@ class ProcedureLauncher {
 };
 
 // Drops everything kept for an execution context that has ended: its procedure
-// names, its request and response codes, and the state of every other listener.
+// names, its request and response codes, its buffers and file handles (every
+// holder of per-context state listens for the release).
 void endContext(ContextId id);
 
 }  // namespace bv

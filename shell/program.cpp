@@ -2,6 +2,7 @@
 
 #include "runtime/message_presenter.h"
 #include "shell/escp_defaults.h"
+#include "shell/qt_translation.h"
 #include "storage/dictionary/dictionary.h"
 #include "storage/errors/error_manager.h"
 #include "storage/filelayer/file_layer.h"
@@ -28,6 +29,7 @@ bool Program::runtimeAcceptsBuild() {
 }
 
 void Program::startUp() {
+  qtSpanish_ = std::make_unique<QtSpanish>();
   ErrorManager::instance();  // loads the built-in message table
   steps_ << QStringLiteral("errores");
   Dictionary::instance();
@@ -74,6 +76,7 @@ void Program::shutDown() {
   relations_.reset();
   files_.reset();  // closes what is still open
   layer_.reset();
+  qtSpanish_.reset();
   steps_ << QStringLiteral("liberar");
 }
 

@@ -14,6 +14,7 @@ namespace bv {
 
 class FileLayer;
 class FileManagers;
+class QtSpanish;
 class RelationManagers;
 
 class Program {
@@ -27,7 +28,8 @@ class Program {
   static bool runtimeAcceptsBuild();
 
   // Start-up, steps 2 to 7: error manager, data dictionary, string matcher,
-  // settings file, printer codes, full-window dragging.
+  // settings file, printer codes, full-window dragging; Qt's own dialogs are
+  // put into Spanish first.
   void startUp();
   // Shut-down, steps 1 to 3: flush the settings, restore full-window dragging,
   // release the services in reverse order.
@@ -46,6 +48,7 @@ class Program {
  private:
   Platform& platform_;
   QString settingsFile_;
+  std::unique_ptr<QtSpanish> qtSpanish_;
   std::shared_ptr<FileLayer> layer_;
   std::unique_ptr<FileManagers> files_;
   std::unique_ptr<RelationManagers> relations_;

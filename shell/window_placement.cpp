@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QMdiSubWindow>
 #include <QWidget>
+#include <algorithm>
 
 namespace bv {
 namespace {
@@ -109,6 +110,18 @@ void SettingsPositionStore::restore(const QString& name, QWidget& window) {
 SettingsPositionStore& SettingsPositionStore::instance() {
   static SettingsPositionStore store;
   return store;
+}
+
+QPoint besideWindow(const QRect& anchor, const QSize& size, const QRect& screen) {
+  constexpr int kGap = 4;
+  int x = anchor.right() + 1 + kGap;
+  if (x + size.width() > screen.right() + 1) {
+    const int left = anchor.left() - kGap - size.width();
+    x = left >= screen.left() ? left : screen.right() + 1 - size.width();
+  }
+  x = std::max(x, screen.left());
+  const int y = std::clamp(anchor.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height()));
+  return {x, y};
 }
 
 }  // namespace bv

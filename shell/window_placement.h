@@ -9,6 +9,7 @@
 #include "storage/settings/window_geometry.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -66,6 +67,10 @@ class PlacementKeeper : public WidgetPlacement {
  private:
   QString name_;
 };
+
+// Where a window of `size` goes beside `anchor` (screen coordinates): to its
+// right, else to its left when the right has no room, always inside `screen`.
+QPoint besideWindow(const QRect& anchor, const QSize& size, const QRect& screen);
 
 // The window position store of the runtime's own windows (the print preview and
 // its page question), over the settings file.

@@ -1,9 +1,12 @@
 #pragma once
 // The font of a report control as the report names it: a family ("Courier New",
 // "Arial", "MS Sans Serif"), a point size, a weight and a colour. The named family
-// is kept as written; the nearest installed family is found by Qt's font matching
-// when the page is drawn, helped by a style hint so that a typewriter face stays
-// fixed-pitch wherever the named one is missing.
+// is kept as written. When the page is drawn, the families the system names are
+// drawn in their metric-compatible Liberation family ("Arial" and "MS Sans Serif"
+// in Liberation Sans, "Courier New" in Liberation Mono, "Times New Roman" in
+// Liberation Serif), so a report lays out the same on every station; a station
+// without them falls back to Qt's matching of the same kind (a fixed-pitch face
+// for "Courier New").
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -27,6 +30,10 @@ struct ReportFont {
 
   friend bool operator==(const ReportFont&, const ReportFont&) = default;
 };
+
+// The Liberation family a named family is drawn in ("Liberation Mono" for
+// "Courier New"), whether or not it is installed; empty for other families.
+QString metricFamilyFor(const QString& family);
 
 // The style hint for a family name, so font matching picks a face of the same
 // kind (fixed-pitch for "Courier New", sans serif for "Arial", serif for "Times").

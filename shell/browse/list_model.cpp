@@ -16,8 +16,8 @@ Qt::Alignment alignmentOf(ColumnAlign align) {
   return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-ListModel::ListModel(const std::vector<ListColumn>& columns, QObject* parent)
-    : QAbstractTableModel(parent), columns_(columns) {}
+ListModel::ListModel(std::vector<ListColumn> columns, QObject* parent)
+    : QAbstractTableModel(parent), columns_(std::move(columns)) {}
 
 void ListModel::setRows(std::vector<ListRow> rows) {
   beginResetModel();
@@ -72,8 +72,8 @@ void ColourDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
   QStyledItemDelegate::paint(painter, opt, index);
 }
 
-GroupedHeader::GroupedHeader(const std::vector<ListColumn>& columns, QWidget* parent)
-    : QHeaderView(Qt::Horizontal, parent), columns_(columns) {
+GroupedHeader::GroupedHeader(std::vector<ListColumn> columns, QWidget* parent)
+    : QHeaderView(Qt::Horizontal, parent), columns_(std::move(columns)) {
   setSectionsClickable(false);
   setHighlightSections(false);
 }

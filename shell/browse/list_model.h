@@ -28,7 +28,8 @@ struct ListRow {
 class ListModel : public QAbstractTableModel {
   Q_OBJECT
  public:
-  explicit ListModel(const std::vector<ListColumn>& columns, QObject* parent = nullptr);
+  // Keeps its own copy of the columns: the declaration it came from may go first.
+  explicit ListModel(std::vector<ListColumn> columns, QObject* parent = nullptr);
 
   const std::vector<ListRow>& rows() const { return rows_; }
   void setRows(std::vector<ListRow> rows);
@@ -39,7 +40,7 @@ class ListModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
-  const std::vector<ListColumn>& columns_;
+  const std::vector<ListColumn> columns_;
   std::vector<ListRow> rows_;
 };
 
@@ -48,7 +49,8 @@ class ListModel : public QAbstractTableModel {
 class GroupedHeader : public QHeaderView {
   Q_OBJECT
  public:
-  GroupedHeader(const std::vector<ListColumn>& columns, QWidget* parent = nullptr);
+  // Keeps its own copy of the columns, as the model does.
+  GroupedHeader(std::vector<ListColumn> columns, QWidget* parent = nullptr);
   QSize sizeHint() const override;
 
  protected:
@@ -56,7 +58,7 @@ class GroupedHeader : public QHeaderView {
 
  private:
   bool hasGroups() const;
-  const std::vector<ListColumn>& columns_;
+  const std::vector<ListColumn> columns_;
 };
 
 // Draws a selected row of a colour column in its own selected colours.

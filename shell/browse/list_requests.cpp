@@ -5,6 +5,7 @@
 #include "shell/call_window.h"
 #include "shell/form/form_window.h"
 #include "shell/system_images.h"
+#include "shell/window_placement.h"
 #include "storage/managers/file_managers.h"
 #include "storage/relations/relation_managers.h"
 
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 
 namespace bv {
@@ -147,10 +149,15 @@ std::unique_ptr<QMenu> ListWindow::popupMenu() {
     QAction* a = menu->addAction(text);
     if (!keys.isEmpty()) a->setShortcut(keys);
     a->setEnabled(enabled);
-    connect(a, &QAction::triggered, this, [this, act] {
-      ContextGuard guard(context_);
-      act();
-    });
+    // Queued: the entry acts once the menu is done with (it may close the
+    // list, and the menu with it); a list gone by then takes no action.
+    connect(
+        a, &QAction::triggered, this,
+        [this, act] {
+          ContextGuard guard(context_);
+          act();
+        },
+        Qt::QueuedConnection);
     return a;
   };
   if (isConnected(ListAction::Insert))
@@ -215,6 +222,15 @@ void ListWindow::showToolbox() {
       });
     }
     toolbox_ = box;
+  }
+  if (!toolbox_->isVisible()) {
+    // A tool window opens where the system puts it (the screen's corner, over
+    // the frame's menu): it goes beside the list instead.
+    toolbox_->adjustSize();
+    QWidget* frame = frameOf(this);
+    const QRect anchor(frame->mapToGlobal(QPoint(0, 0)), frame->frameGeometry().size());
+    if (QScreen* screen = frame->screen())
+      toolbox_->move(besideWindow(anchor, toolbox_->frameGeometry().size(), screen->availableGeometry()));
   }
   toolbox_->show();
   toolbox_->raise();

@@ -132,7 +132,11 @@ void ListWindow::build() {
     const int section = static_cast<int>(i);
     // At least as wide as its header, so every header can be read.
     const int headerWidth = fontMetrics().horizontalAdvance(c.header) + 12;
-    header->resizeSection(section, std::max({dialogUnits(*this, c.width), headerWidth, 4}));
+    // A number is never cut: its column holds every digit its picture shows.
+    const Picture& picture = columns_->picture(section);
+    const int digitsWidth =
+        picture.isNumeric() ? fontMetrics().horizontalAdvance(QString(picture.width(), u'9')) + 12 : 0;
+    header->resizeSection(section, std::max({dialogUnits(*this, c.width), headerWidth, digitsWidth, 4}));
     header->setSectionResizeMode(section, c.resizable ? QHeaderView::Interactive : QHeaderView::Fixed);
   }
   header->setStretchLastSection(true);
@@ -347,8 +351,13 @@ bool ListWindow::eventFilter(QObject* watched, QEvent* event) {
     ContextGuard guard(context_);
     const QModelIndex at = table_->indexAt(table_->viewport()->mapFromGlobal(menuEvent->globalPos()));
     if (at.isValid()) setCurrentRow(at.row());
-    std::unique_ptr<QMenu> menu = popupMenu();
-    menu->exec(menuEvent->globalPos());
+    // Shown without a nested event loop: an entry may close the list, and the
+    // menu (a child of the list) goes once it is hidden; the entries act from
+    // the event loop after it.
+    QMenu* menu = popupMenu().release();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    menu->popup(menuEvent->globalPos());
     return true;
   }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);

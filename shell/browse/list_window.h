@@ -131,7 +131,10 @@ class ListWindow : public QWidget, public ToolbarTarget {
   // Requests.
   QCoro::Task<void> ask(int request);
   void select();
+  // The popup menu by mode; its entries act from the event loop once the menu
+  // is done with, so one that closes the list never runs under the menu.
   std::unique_ptr<QMenu> popupMenu();
+  // Shows the floating toolbox beside the list's window.
   void showToolbox();
   ListQuery* query() const { return query_.get(); }
 

@@ -1,23 +1,55 @@
 #include "shell/form/field_control.h"
 
+#include "shell/form/entry_keys.h"
 #include "storage/dictionary/field_def.h"
 #include "storage/managers/file_manager.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 namespace bv {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 QString controlName(const QString& field) { return QStringLiteral("?") + field; }
 
 int charsWide(const Picture& picture) { return std::clamp(picture.width(), 3, 60); }
+
+// Drops the keys an entry's picture cannot read back, so that a number or a
+// date entry never holds text that would keep the user in it.
+class EntryKeys : public QObject {
+ public:
+  EntryKeys(QLineEdit* edit, const Picture& picture) : QObject(edit), edit_(edit), picture_(picture) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != edit_ || event->type() != QEvent::KeyPress || edit_->isReadOnly()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QString text = key->text();
+    if (text.size() != 1 || !text.front().isPrint() ||
+        key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+      return false;
+    const int start = edit_->hasSelectedText() ? edit_->selectionStart() : edit_->cursorPosition();
+    const int length = edit_->hasSelectedText() ? static_cast<int>(edit_->selectedText().size()) : 0;
+    if (entryTakes(picture_, edit_->text(), start, length, text.front())) return false;
+    QApplication::beep();
+    return true;
+  }
+
+ private:
+  QLineEdit* edit_;
+  Picture picture_;
+};
 
 class EntryControl : public FieldControl {
  public:
@@ -31,6 +63,7 @@ class EntryControl : public FieldControl {
     edit_->setMinimumWidth(edit_->fontMetrics().averageCharWidth() * (chars + 2));
     if (chars < 30) edit_->setMaximumWidth(edit_->fontMetrics().averageCharWidth() * (chars + 4) + 12);
     if (!declared.tip.isEmpty()) edit_->setToolTip(declared.tip);
+    if (picture_.kind() != Picture::Kind::Text) edit_->installEventFilter(new EntryKeys(edit_, picture_));
   }
   QWidget* widget() const override { return edit_; }
   void show(const FieldValue& value) override {
@@ -219,11 +252,29 @@ void FieldControl::showBuffer() {
 
 bool FieldControl::store(bool withMessages) {
   if (!bound_ || isDisplay()) return true;
+  // While a message about this control is on screen, the focus moving to that
+  // message must not store (and refuse) the same text again.
+  if (refusing_) return false;
+  const QScopedValueRollback refusing(refusing_, withMessages);
   const std::optional<FieldValue> value = typed();
-  if (!value) return false;
+  if (!value) {
+    if (withMessages) refuseUnreadable();
+    return false;
+  }
   if (bound_->assign(*value, withMessages) != 0) return false;
   setModified(false);
   return true;
+}
+
+void FieldControl::refuseUnreadable() {
+  // Text the picture cannot read (pasted, or a date that does not exist) is
+  // refused with a message, as a value too large for the field is.
+  const FieldDef& field = bound_->def();
+  const bool date = field.type == FieldType::Date || picture_.kind() == Picture::Kind::Date;
+  const QString text = date ? u"El valor de %1 debe ser una fecha dd/mm/aaaa."_s
+                            : u"El valor de %1 debe ser un número, con punto decimal."_s;
+  bound_->file().errors().showMessage(text.arg(field.messageText), u"Error en Valor"_s, MessageIcon::Exclamation,
+                                      kButtonOk, kButtonOk);
 }
 
 }  // namespace bv

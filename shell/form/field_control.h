@@ -56,7 +56,9 @@ class FieldControl {
   // Shows the field's value from the buffer (a computed value through `compute`).
   void showBuffer();
   // Stores the control's value into the buffer; false when it cannot be read
-  // or the field refuses it (message 17 or 18 when `withMessages`).
+  // or the field refuses it. With `withMessages` a refusal is always shown:
+  // message 17 or 18 for a value too large or too small, "Error en Valor" for
+  // text that is no number or date.
   bool store(bool withMessages);
 
   QLabel* prompt = nullptr;
@@ -67,10 +69,12 @@ class FieldControl {
  protected:
   FieldControl(const FormField& declared, std::optional<BoundField> bound);
   FieldValue blank() const;
+  void refuseUnreadable();
 
   FormField declared_;
   std::optional<BoundField> bound_;
   Picture picture_;
+  bool refusing_ = false;
 };
 
 }  // namespace bv

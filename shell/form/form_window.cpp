@@ -3,6 +3,7 @@
 #include "shell/form/form_window.h"
 
 #include "shell/call_window.h"
+#include "shell/child_window.h"
 #include "shell/form/form_history.h"
 #include "shell/lines/line_list.h"
 #include "shell/system_images.h"
@@ -33,6 +34,7 @@ FormWindow::FormWindow(const FormDeclaration& declaration, RelationManagers& rel
   setObjectName(declaration.procedure);
   behaviour_ = declaration_.behaviour ? declaration_.behaviour() : std::make_unique<FormBehaviour>();
   fields_ = std::make_unique<WindowFields>(relations.files(), &behaviour_->values());
+  keepOnlyCloseButton(*this);  // a form is closed, never minimised or maximised
   build();
   setWindowTitle(title());
 }

@@ -1,5 +1,6 @@
 #include "shell/frame/about_window.h"
 
+#include "shell/child_window.h"
 #include "shell/system_images.h"
 #include "storage/errors/error_manager.h"
 
@@ -36,7 +37,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     : QDialog(parent), background_(systemPixmap(QStringLiteral("wizBck02.gif"))) {
   setObjectName(kProcedureName);
   setWindowTitle(QStringLiteral("Acerca de..."));
-  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setWindowFlags(closeOnlyFlags(Qt::Dialog));
   setFixedSize(kWidth, kHeight);
 
   auto* picture = new QLabel(this);

@@ -1,5 +1,6 @@
 #include "shell/frame/main_frame.h"
 
+#include "shell/call_window.h"
 #include "shell/child_window.h"
 #include "shell/frame/about_window.h"
 #include "shell/frame/frame_area.h"
@@ -193,12 +194,9 @@ void MainFrame::toolbarAction(ToolbarAction action) {
 void MainFrame::closeEvent(QCloseEvent* event) {
   // Every child window is asked first; one that stays open (a form whose user
   // went back to it) keeps the frame open too.
-  area_->closeAllSubWindows();
-  for (QMdiSubWindow* child : area_->subWindowList()) {
-    if (child->isVisible()) {
-      event->ignore();
-      return;
-    }
+  if (!closeChildWindows(*area_)) {
+    event->ignore();
+    return;
   }
   QMainWindow::closeEvent(event);
   shut();

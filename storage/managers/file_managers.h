@@ -46,6 +46,8 @@ class FileManagers : public RuleLookup {
   std::vector<std::unique_ptr<FileManager>> managers_;
   QHash<const TableDef*, FileManager*> byTable_;
   QHash<QString, FileManager*> byLabel_;
+  // A released context's buffers, handles and scope rows go with it.
+  ContextReleaseListener released_{[this](ContextId id) { dropContext(id); }};
 };
 
 }  // namespace bv

@@ -35,6 +35,8 @@ class RelationManagers {
   RelationPasses passes_;
   std::vector<std::unique_ptr<RelationManager>> managers_;
   QHash<const FileManager*, RelationManager*> byFile_;
+  // What a released context remembered goes with it.
+  ContextReleaseListener released_{[this](ContextId id) { dropContext(id); }};
 };
 
 // Adds the relations of the system to the managers (once, at start-up).

@@ -3,6 +3,8 @@
 // the printer, and the window "Generar Planilla" that runs both.
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 
 #include "exchange/exchange_procedures.h"
@@ -12,6 +14,7 @@
 #include "exchange/formula_sheet_window.h"
 #include "exchange_fixture.h"
 #include "kalrep/output_menus.h"
+#include "shell/procedure_launcher.h"
 #include "shell/procedure_registry.h"
 #include "tests/kalrep/kalrep_test_support.h"
 
@@ -228,6 +231,25 @@ TEST_F(FormulaSheet, TheWindowProcessesAndRunsTheReport) {
   EXPECT_TRUE(process->isEnabled());
   EXPECT_EQ(sheet().size(), 3u);
   EXPECT_EQ(linesOf(out).size(), 4);
+}
+
+TEST_F(FormulaSheet, SalirClosesTheWholeChildWindowAndEndsTheProcedure) {
+  ProcedureRegistry registry;
+  registerExchangeProcedures(registry, files);
+  QMdiArea area;
+  area.show();
+  ProcedureLauncher launcher(registry, &area);
+  ASSERT_NE(launcher.start(QStringLiteral("GeneraPlanilla")), 0u);
+  ASSERT_EQ(area.subWindowList().size(), 1);
+  auto* quit = area.subWindowList().front()->findChild<QPushButton*>(QStringLiteral("?SALIR"));
+  ASSERT_TRUE(quit);
+  quit->click();
+  for (int i = 0; i < 3; ++i) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+  }
+  EXPECT_TRUE(area.subWindowList().isEmpty());  // no empty frame left behind
+  EXPECT_EQ(launcher.running(), 0);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <QFontInfo>
+#include <QFontDatabase>
 #include <gtest/gtest.h>
 
 #include "runtime/report/page_selection.h"
@@ -70,6 +71,31 @@ TEST(ReportFont, NamedFamiliesMatchAnInstalledFaceOfTheSameKind) {
   const QFont bold = ReportFont{QStringLiteral("Arial"), 12, ReportFont::kBold}.toQFont();
   EXPECT_EQ(bold.weight(), QFont::Bold);
   EXPECT_EQ(bold.pointSize(), 12);
+  // A family the system does not name is left to Qt's matching.
+  const QFont other = ReportFont{QStringLiteral("Verdana"), 8}.toQFont();
+  EXPECT_EQ(other.family(), QStringLiteral("Verdana"));
+}
+
+TEST(ReportFont, NamedFamiliesAreDrawnInTheirLiberationFamilyWhereItIsInstalled) {
+  EXPECT_EQ(metricFamilyFor(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
+  EXPECT_EQ(metricFamilyFor(QStringLiteral("MS Sans Serif")), QStringLiteral("Liberation Sans"));
+  EXPECT_EQ(metricFamilyFor(QStringLiteral("courier new")), QStringLiteral("Liberation Mono"));
+  EXPECT_EQ(metricFamilyFor(QStringLiteral("Times New Roman")), QStringLiteral("Liberation Serif"));
+  EXPECT_EQ(metricFamilyFor(QStringLiteral("Verdana")), QString());
+
+  const QStringList families = QFontDatabase::families();
+  for (const char* named : {"Arial", "MS Sans Serif", "Courier New", "Times New Roman"}) {
+    const QString metric = metricFamilyFor(QString::fromLatin1(named));
+    if (!families.contains(metric)) {
+      ADD_FAILURE() << metric.toStdString() << " is not installed (package fonts-liberation)";
+      continue;
+    }
+    const ReportFont report{QString::fromLatin1(named), 11, ReportFont::kBold};
+    const QFont font = report.toQFont();
+    EXPECT_EQ(QFontInfo(font).family(), metric) << named;
+    EXPECT_EQ(font.pointSize(), 11);
+    EXPECT_EQ(font.weight(), QFont::Bold);
+  }
 }
 
 TEST(ReportFont, ColoursAreReadBlueInTheHighByte) {

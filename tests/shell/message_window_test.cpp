@@ -54,10 +54,33 @@ TEST(MessageWindow, SplitsTheTextIntoLinesAndGrowsWithThem) {
   EXPECT_GT(l2->y(), l1->y());
   EXPECT_EQ(l2->x(), l1->x());
 
-  Shown wide(MessageBox(QStringLiteral("Corta|") + QString(120, u'x'), {}, MessageIcon::None, kButtonOk));
+  Shown wide(MessageBox(QStringLiteral("Corta|") + QString(60, u'x'), {}, MessageIcon::None, kButtonOk));
   EXPECT_GT(wide.window.width(), one.window.width());
   EXPECT_GE(wide.window.findChild<QLabel*>("?LINE2")->width(),
-            wide.window.fontMetrics().horizontalAdvance(QString(120, u'x')));
+            wide.window.fontMetrics().horizontalAdvance(QString(60, u'x')));
+}
+
+TEST(MessageWindow, ALineTooLongForTheWindowBelowWrapsAndNothingIsCut) {
+  QWidget frame;
+  frame.resize(420, 300);
+  frame.show();
+  const QString words = QStringLiteral("El valor ingresado no puede ser evaluado ").repeated(6).trimmed();
+  const QString word = QString(150, u'x');
+  MessageWindow window(MessageBox(words + u'|' + word, {}, MessageIcon::Exclamation, kButtonOk), &frame);
+  window.show();
+  QCoreApplication::processEvents();
+  EXPECT_LE(window.frameGeometry().width(), frame.width());
+  for (const char* name : {"?LINE1", "?LINE2"}) {
+    auto* line = window.findChild<QLabel*>(QString::fromLatin1(name));
+    ASSERT_NE(line, nullptr);
+    EXPECT_GT(line->height(), 2 * window.fontMetrics().height()) << name;  // several rows
+    EXPECT_LE(line->x() + line->width(), window.width());
+  }
+  // The rows hold the whole text: breaks stand where blanks were, or inside a
+  // word too long for a row.
+  QString first = window.findChild<QLabel*>("?LINE1")->text();
+  EXPECT_EQ(first.replace(u'\n', u' '), words);
+  EXPECT_EQ(window.findChild<QLabel*>("?LINE2")->text().remove(u'\n'), word);
 }
 
 TEST(MessageWindow, IconMovesTheTextRightByItsWidthAndTheGap) {

@@ -1,9 +1,14 @@
 #include "runtime/platform.h"
 #include "shell/program.h"
+#include "shell/qt_translation.h"
 #include "storage/settings/settings.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -48,4 +53,33 @@ TEST(Program, FullWindowDraggingOffForTheRunOnlyWhenItWasOn) {
   runProgram(off, [&](Program&) {});
   EXPECT_FALSE(off.dragFullWindows());
   EXPECT_EQ(off.writes(), 0);
+}
+
+TEST(Program, StartUpPutsQtsOwnTextsIntoSpanishAndLeavesTheSystemsAsWritten) {
+  if (!QFile::exists(QtSpanish::fileName()))
+    GTEST_SKIP() << "Qt's Spanish translation is not installed: " << QtSpanish::fileName().toStdString();
+  InTempDir tmp;
+  FakePlatform platform(false);
+  const auto cancelText = [] {
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    return buttons.button(QDialogButtonBox::Cancel)->text().remove(u'&');
+  };
+  const auto entryMenu = [] {
+    QLineEdit entry;
+    const std::unique_ptr<QMenu> menu(entry.createStandardContextMenu());
+    QStringList texts;
+    for (QAction* a : menu->actions())
+      if (!a->isSeparator()) texts << a->text();
+    return texts;
+  };
+  QString duringRun;
+  QStringList menuDuringRun;
+  runProgram(platform, [&](Program&) {
+    duringRun = cancelText();
+    menuDuringRun = entryMenu();
+  });
+  EXPECT_EQ(duringRun, QStringLiteral("Cancelar"));
+  EXPECT_TRUE(menuDuringRun.join(u' ').contains(QStringLiteral("Deshacer"))) << menuDuringRun.join(u',').toStdString();
+  // Shut-down takes the translation out again.
+  EXPECT_EQ(cancelText(), QStringLiteral("Cancel"));
 }

@@ -106,3 +106,14 @@ TEST_F(PlacementTest, TheRuntimeWindowsStoreTheirPlacementInTheSettingsFile) {
   SettingsPositionStore::instance().restore(QStringLiteral("_PreviewAskPagesWindow_"), fresh);
   EXPECT_EQ(fresh.geometry(), before);
 }
+
+TEST(BesideWindow, RightOfTheAnchorElseLeftOfItAlwaysInsideTheScreen) {
+  const QRect screen(0, 0, 1000, 800);
+  const QSize box(200, 60);
+  EXPECT_EQ(besideWindow(QRect(100, 50, 400, 300), box, screen), QPoint(504, 50));
+  // No room on the right: on the left.
+  EXPECT_EQ(besideWindow(QRect(500, 50, 400, 300), box, screen), QPoint(296, 50));
+  // No room on either side: inside the screen's right edge; never below it.
+  EXPECT_EQ(besideWindow(QRect(50, 780, 900, 300), box, screen), QPoint(800, 740));
+  EXPECT_EQ(besideWindow(QRect(-300, -40, 200, 100), box, screen), QPoint(0, 0));
+}

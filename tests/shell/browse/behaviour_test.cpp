@@ -340,5 +340,6 @@ TEST_F(BehaviourTest, AListBehaviourAddsPopupEntriesWithholdsRequestsAndButtonsT
   ASSERT_NE(own, nullptr);
   EXPECT_EQ(menu->actions().back(), own);
   own->trigger();
+  testing_shell::settle();  // entries act once the menu is gone
   EXPECT_EQ(static_cast<PopupBehaviour&>(list->behaviour()).marked, 1);
 }

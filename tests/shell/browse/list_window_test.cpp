@@ -1,9 +1,13 @@
 // The list window: locators, pages, modes and the popup menu.
 #include "shell/browse/list_call.h"
+#include "shell/browse/list_procedure.h"
+#include "shell/procedure_launcher.h"
 #include "tests/shell/browse/list_fixture.h"
 #include "tests/shell/browse/test_declarations.h"
 
+#include <QContextMenuEvent>
 #include <QMenu>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QHeaderView>
@@ -11,6 +15,7 @@
 
 using namespace bv;
 using namespace bv::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -284,4 +289,94 @@ TEST_F(ListWindowTest, IconAndColourColumnsTakeTheirValuesFromEachRowAndGroupsDo
   auto* header = list->listBox()->horizontalHeader();
   GroupedHeader plain(brandList().columns);
   EXPECT_GT(header->sizeHint().height(), plain.sizeHint().height());
+}
+
+TEST_F(ListWindowTest, AListStartedFromTheMenuLeavesNothingOfItsContextWhenItEnds) {
+  sixBrands();
+  ProcedureRegistry registry;
+  registry.addWindow(u"TestBrowseMarca"_s, listWindow(brandList, relations));
+  ProcedureLauncher launcher(registry, &area);
+  const ContextId started = launcher.start(u"TestBrowseMarca"_s);
+  testing_shell::settle();
+  ListWindow* list = open<ListWindow>();
+  ASSERT_NE(list, nullptr);
+  {
+    ContextGuard guard(started);
+    EXPECT_EQ(errors.procedureName(), u"TestBrowseMarca"_s);
+    files["Marca"].buffer().setText("MAR:DESCRIPCION", u"EN USO"_s);
+  }
+  click(list, "?Close");
+  EXPECT_EQ(launcher.running(), 0);
+  ContextGuard guard(started);
+  // The ended context's buffer is gone: asked for again, it comes back blank.
+  EXPECT_EQ(files["Marca"].buffer().text("MAR:DESCRIPCION").trimmed(), QString());
+  EXPECT_EQ(files["Marca"].openCount(), 0);
+}
+
+TEST_F(ListWindowTest, ThePopupMenuActsAfterItIsDoneAndGoesWithTheListAnEntryCloses) {
+  sixBrands();
+  auto* caller = new QLabel(u"form"_s);
+  area.addSubWindow(caller)->show();
+  int response = -1;
+  {
+    ContextGuard guard(context);
+    lookUpInto(&response, &brandList(), &relations, caller);
+  }
+  testing_shell::settle();
+  ListWindow* list = open<ListWindow>();
+  ASSERT_NE(list, nullptr);
+  QTableView* table = list->listBox();
+  const QPoint at = table->visualRect(table->model()->index(0, 1)).center();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, table->viewport()->mapTo(table, at),
+                          table->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(table, &event);  // returns at once: no nested event loop
+  QPointer<QMenu> menu = list->findChild<QMenu*>(u"?Popup"_s);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->isVisible());
+  QAction* choose = nullptr;
+  for (QAction* a : menu->actions())
+    if (a->text() == u"E&legir"_s) choose = a;
+  ASSERT_NE(choose, nullptr);
+  choose->trigger();
+  EXPECT_EQ(response, -1);  // nothing happens under the menu
+  menu->hide();
+  testing_shell::settle();
+  EXPECT_EQ(response, kRequestCompleted);
+  EXPECT_TRUE(menu.isNull());
+  EXPECT_EQ(openCount<ListWindow>(), 0);
+  ContextGuard guard(context);
+  EXPECT_EQ(files["Marca"].buffer().text("MAR:DESCRIPCION").trimmed(), u"AA"_s);  // the row clicked on
+}
+
+TEST_F(ListWindowTest, TheModelAndHeaderKeepTheirOwnColumns) {
+  std::unique_ptr<ListModel> model;
+  std::unique_ptr<GroupedHeader> header;
+  {
+    std::vector<ListColumn> columns = brandList().columns;
+    columns[1].group = u"Marca"_s;
+    model = std::make_unique<ListModel>(columns);
+    header = std::make_unique<GroupedHeader>(columns);
+    columns.assign(5, ListColumn::of(u"X"_s, 1, u"otra"_s, u"s1"_s));
+  }
+  EXPECT_EQ(model->columnCount(), 2);
+  EXPECT_EQ(model->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), u"Descripcion"_s);
+  QHeaderView plain(Qt::Horizontal);
+  header->setModel(model.get());
+  plain.setModel(model.get());
+  EXPECT_GT(header->sizeHint().height(), plain.sizeHint().height());  // the group band
+}
+
+TEST_F(ListWindowTest, TheToolboxOpensBesideItsListInsideTheScreen) {
+  sixBrands();
+  ListWindow* list = openList(brandList());
+  ASSERT_NE(list, nullptr);
+  QWidget* frame = frameOf(list);
+  frame->setGeometry(0, 0, 300, 300);
+  list->showToolbox();
+  auto* box = list->findChild<QWidget*>(u"?ToolboxWindow"_s);
+  ASSERT_NE(box, nullptr);
+  const QRect anchor(frame->mapToGlobal(QPoint(0, 0)), frame->size());
+  EXPECT_GT(box->x(), anchor.right());
+  EXPECT_EQ(box->y(), anchor.top());
+  EXPECT_TRUE(box->screen()->availableGeometry().contains(box->geometry()));
 }

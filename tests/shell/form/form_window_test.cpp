@@ -2,6 +2,8 @@
 // history key, lookups, other stations' changes and the frame's toolbar.
 #include "tests/shell/browse/list_fixture.h"
 #include "tests/shell/browse/test_declarations.h"
+#include "shell/frame/about_window.h"
+#include "shell/message_window.h"
 
 #include <QHeaderView>
 #include <QMenu>
@@ -9,6 +11,7 @@
 
 using namespace bv;
 using namespace bv::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -163,19 +166,57 @@ TEST_F(FormTest, DeleteAsksForConfirmationNeverShowsTheFormAndMovesToTheNeighbou
   EXPECT_EQ(current(list), QStringLiteral("VERDE"));
 }
 
-TEST_F(FormTest, ATextThePictureCannotReadStaysInTheEntry) {
+TEST_F(FormTest, ANumberEntryTakesOnlyWhatItCanReadAndRefusesTheRestWithAMessage) {
   brand(1, "AZUL");
   ListWindow* list = brands();
   click(list, "?Change");
-  type(entry("?MAR:CODIGO"), QStringLiteral("12,5"));
-  EXPECT_EQ(entry("?MAR:CODIGO")->text(), QStringLiteral("12,5"));
-  EXPECT_TRUE(entry("?MAR:CODIGO")->hasFocus());
-  // A number too large for the field is refused with its limit.
-  type(entry("?MAR:CODIGO"), QStringLiteral("1000"));
-  EXPECT_EQ(titles().value(0), QStringLiteral("Error en Rango"));
+  QLineEdit* code = entry("?MAR:CODIGO");
+  code->setFocus();
+  code->selectAll();
+  const std::pair<int, QString> keys[] = {{Qt::Key_A, u"a"_s},      {Qt::Key_1, u"1"_s},      {Qt::Key_Comma, u","_s},
+                                          {Qt::Key_2, u"2"_s},      {Qt::Key_Period, u"."_s}, {Qt::Key_Minus, u"-"_s}};
+  for (const auto& [key, text] : keys) {
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(code, &down);
+  }
+  EXPECT_EQ(code->text(), u"12"_s);
+
+  // Text that still cannot be read (pasted) is refused with a message, selected.
+  type(code, u"12,5"_s);
+  EXPECT_EQ(titles(), QStringList{u"Error en Valor"_s});
+  EXPECT_TRUE(script.shown().back().text().contains(u"MAR:"_s, Qt::CaseInsensitive));
+  EXPECT_TRUE(code->hasFocus());
+  EXPECT_EQ(code->selectedText(), u"12,5"_s);
+  // A number too large for the field is refused with its limit, selected too.
+  type(code, u"1000"_s);
+  EXPECT_EQ(titles().value(1), u"Error en Rango"_s);
+  EXPECT_EQ(code->selectedText(), u"1000"_s);
+  // OK never passes silently over text it cannot store.
+  click(form(), "?OK");
+  EXPECT_EQ(titles().value(2), u"Error en Rango"_s);
+  ASSERT_NE(form(), nullptr);
   click(form(), "?Cancel");  // nothing the field took has changed
+  EXPECT_EQ(form(), nullptr);
   EXPECT_EQ(stored("Marca", 1)->decimal("MAR:CODIGO"), Decimal(1));
   (void)list;
+}
+
+TEST_F(FormTest, ADateThatDoesNotExistIsRefusedWithAMessage) {
+  ContextGuard guard(context);
+  auto parent = std::make_unique<QWidget>();
+  const FormField declared = FormField::entry(u"&Fecha:"_s, u"DOL:FECHA"_s);
+  auto control = FieldControl::make(declared, BoundField::resolve(files, declared.field), parent.get());
+  auto* edit = qobject_cast<QLineEdit*>(control->widget());
+  ASSERT_NE(edit, nullptr);
+  edit->setText(u"31/02/2024"_s);
+  EXPECT_FALSE(control->store(true));
+  EXPECT_EQ(titles(), QStringList{u"Error en Valor"_s});
+  EXPECT_TRUE(script.shown().back().text().contains(u"fecha"_s));
+  EXPECT_FALSE(control->store(false));  // without messages: silent
+  EXPECT_EQ(script.shown().size(), 1u);
+  edit->setText(u"28/02/2024"_s);
+  EXPECT_TRUE(control->store(true));
+  EXPECT_EQ(files["Dolar"].buffer().date("DOL:FECHA"), Date::fromYmd(2024, 2, 28));
 }
 
 TEST_F(FormTest, TheToolbarMovesToTheNextRecordWithTheFormOpen) {
@@ -325,4 +366,46 @@ TEST_F(FormTest, ViewModeShowsTheRecordWithoutOkAndNothingCanBeChanged) {
   click(form(), "?Cancel");
   EXPECT_EQ(form(), nullptr);
   EXPECT_TRUE(script.shown().empty());
+}
+
+TEST_F(FormTest, ClosingEveryWindowAsksAChangedFormOnceAndCancelKeepsThemAllOpen) {
+  brand(1, "AZUL");
+  ListWindow* list = brands();
+  click(list, "?Change");
+  entry("?MAR:DESCRIPCION")->setText(u"AZUL MARINO"_s);
+  entry("?MAR:DESCRIPCION")->setModified(true);
+  script.answer(u"Cancelar"_s);
+  EXPECT_FALSE(closeChildWindows(area));
+  testing_shell::settle();
+  // The list closes its form first; the form is not asked a second time.
+  EXPECT_EQ(titles(), QStringList{u"Guardar Registro"_s});
+  EXPECT_NE(form(), nullptr);
+  EXPECT_EQ(open<ListWindow>(), list);
+  EXPECT_EQ(stored("Marca", 1)->text("MAR:DESCRIPCION"), u"AZUL"_s);
+
+  script.answer(u"&NO"_s);
+  EXPECT_TRUE(closeChildWindows(area));
+  testing_shell::settle();
+  EXPECT_EQ(titles().size(), 2);
+  EXPECT_TRUE(area.subWindowList().isEmpty());
+  EXPECT_EQ(stored("Marca", 1)->text("MAR:DESCRIPCION"), u"AZUL"_s);
+}
+
+TEST_F(FormTest, FormsMessagesAndTheAboutWindowCarryACloseButtonOnly) {
+  const auto closeOnly = [](const QWidget* w) {
+    const Qt::WindowFlags f = w->windowFlags();
+    return f.testFlag(Qt::WindowCloseButtonHint) && !f.testFlag(Qt::WindowMinimizeButtonHint) &&
+           !f.testFlag(Qt::WindowMaximizeButtonHint);
+  };
+  brand(1, "AZUL");
+  ListWindow* list = brands();
+  click(list, "?Change");
+  ASSERT_NE(form(), nullptr);
+  EXPECT_TRUE(closeOnly(frameOf(form())));
+  click(form(), "?Cancel");
+
+  MessageWindow message(MessageBox(u"Texto"_s, {}, MessageIcon::None, kButtonOk));
+  EXPECT_TRUE(closeOnly(&message));
+  AboutWindow about;
+  EXPECT_TRUE(closeOnly(&about));
 }
