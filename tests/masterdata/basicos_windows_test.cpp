@@ -5,9 +5,13 @@
 #include "masterdata/basicos/net_cost.h"
 #include "masterdata/linea/linea_windows.h"
 #include "shell/browse/list_output.h"
+#include "shell/qbe/list_query_by_example.h"
+#include "shell/qbe/query_form.h"
+#include "shell/qbe/query_form_names.h"
 #include "shell/globals.h"
 #include "tests/shell/browse/list_fixture.h"
 
+#include <QComboBox>
 #include <QTableView>
 
 using namespace bv;
@@ -129,6 +133,24 @@ TEST_F(BasicosTest, AQueryOnTheNetCostNarrowsTheListAndTheHeadlessRowsAlike) {
   ASSERT_EQ(rows.size(), 1);
   EXPECT_EQ(rows.front().value(0), u"7"_s);
   EXPECT_EQ(rows.front().value(at("Costo Neto")), u"85.5000"_s);
+}
+
+TEST_F(BasicosTest, QueryByExampleOffersTheNetCostAndFiltersOnIt) {
+  catalogue();
+  installQueryByExample();
+  ListWindow* list = openList(basicos::browseBasicos());
+  ASSERT_NE(list, nullptr);
+  click(list, u"?Query"_s);
+  auto* query = open<QueryForm>();
+  ASSERT_NE(query, nullptr);
+  child<QComboBox>(query, qbe_names::kField)->setCurrentText(u"Costo Neto"_s);
+  EXPECT_EQ(child<QComboBox>(query, qbe_names::kField)->currentText(), u"Costo Neto"_s);
+  child<QComboBox>(query, qbe_names::kOperator)->setCurrentText(u">"_s);
+  child<QLineEdit>(query, qbe_names::kValue)->setText(u"41"_s);
+  click(query, qbe_names::kInsert);
+  click(query, qbe_names::kOk);
+  EXPECT_EQ(column(*list, 0), QStringList{u"7"_s});  // 85.5000; the others net 40.0000
+  setListQueryMaker({});
 }
 
 TEST_F(BasicosTest, WithoutTheSwitchProductsCanOnlyBeLookedAtAndSelected) {
