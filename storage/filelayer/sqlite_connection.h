@@ -12,9 +12,11 @@
 #include <QString>
 #include <list>
 #include <memory>
+#include <optional>
 #include <sqlite3.h>
 #include <vector>
 
+#include "runtime/runtime_error.h"
 #include "storage/dictionary/table_def.h"
 #include "storage/filelayer/file_layer.h"
 #include "storage/filelayer/sqlite_codes.h"
@@ -60,6 +62,11 @@ class SqliteConnection : public std::enable_shared_from_this<SqliteConnection> {
   int commit();
   int rollback();
   bool inTransaction() const { return inTransaction_; }
+  // The disk's error after the last commit, when it came after the commit
+  // point: the transaction committed all the same (code 0: none).
+  const RuntimeError& commitWarning() const { return commitWarning_; }
+  // The file that kept the last begin() from starting (empty: none).
+  const QString& failedPath() const { return failedPath_; }
 
  private:
   // How long a statement waits for another station's lock. Short sleeps of
@@ -71,12 +78,23 @@ class SqliteConnection : public std::enable_shared_from_this<SqliteConnection> {
   bool isIdle(const TableStore& store) const;
   int takeWriteLock(TableStore& store);
   void endTransaction();
+  // The change counter in the header of a store's file, read through SQLite's
+  // own handle of it (another handle's close would drop SQLite's locks).
+  std::optional<quint32> changeCounter(const TableStore& store) const;
+  // After a COMMIT that failed and ended the transaction: did it commit?
+  bool committedAfterFailure();
 
   FileLayerOptions options_;
   sqlite3* db_ = nullptr;
   int attachLimit_ = 10;
   std::list<std::shared_ptr<TableStore>> attached_;  // most recently used first
   std::vector<std::shared_ptr<TableStore>> marked_;
+  // Each marked file's change counter when its write lock was taken: no other
+  // station can commit to it from then on, so a different counter once the
+  // transaction has ended means that this one committed.
+  std::vector<std::pair<std::shared_ptr<TableStore>, quint32>> counters_;
+  RuntimeError commitWarning_;
+  QString failedPath_;
   bool inTransaction_ = false;
   QHash<QString, std::weak_ptr<TableStore>> stores_;
   QSet<QString> checked_;  // files that passed the quick check in this process

@@ -136,7 +136,8 @@ int SqliteKeyedFile::rebuildKeys() {
   if (connection_->inFileTransaction(*store) || connection_->isMarked(*store)) return report(kFileAccessDenied);
   if (!store->shareLock().beginSolitary()) return report(kFileAccessDenied);
   int code = connection_->detach(*store) ? kFileOk : report(kFileAccessDenied);
-  if (code == kFileOk) code = rebuildTableFile(file, store->schema(), connection_->options().busyTimeoutMs);
+  rebuilt_ = {};
+  if (code == kFileOk) code = rebuildTableFile(file, store->schema(), connection_->options().busyTimeoutMs, rebuilt_);
   store->forgetSchema();
   connection_->recheck(file);
   store->shareLock().endSolitary();

@@ -39,6 +39,7 @@ class SqliteKeyedFile final : public KeyedFile {
   int close() override;
   int create() override;
   int rebuildKeys() override;
+  RebuildReport lastRebuild() const override { return rebuilt_; }
   QString sendOption(const QString& option) override;
 
   int get(const KeyDef& key, Record& record) override;
@@ -105,6 +106,7 @@ class SqliteKeyedFile final : public KeyedFile {
   bool exclusive_ = false;
   Cursor cursor_;
   QHash<QString, QString> options_;
+  RebuildReport rebuilt_;
 };
 
 }  // namespace bv::sqlfile

@@ -51,6 +51,7 @@ class InjectingFile : public KeyedFile {
   int rebuildKeys() override {
     return inject("rebuildKeys", [&] { return inner_->rebuildKeys(); });
   }
+  RebuildReport lastRebuild() const override { return inner_->lastRebuild(); }
   QString sendOption(const QString& option) override {
     in_.take("sendOption");
     return inner_->sendOption(option);
@@ -122,6 +123,8 @@ class InjectingLayer : public FileLayer {
   int commit() override { return inner_->commit(); }
   int rollback() override { return inner_->rollback(); }
   bool inTransaction() const override { return inner_->inTransaction(); }
+  QString blockingFile() const override { return inner_->blockingFile(); }
+  RuntimeError commitWarning() const override { return inner_->commitWarning(); }
 
   Injections injections;
 

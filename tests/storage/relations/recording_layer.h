@@ -40,6 +40,7 @@ class RecordingFile : public KeyedFile {
   int close() override { return inner_->close(); }
   int create() override { return inner_->create(); }
   int rebuildKeys() override { return inner_->rebuildKeys(); }
+  RebuildReport lastRebuild() const override { return inner_->lastRebuild(); }
   QString sendOption(const QString& option) override { return inner_->sendOption(option); }
   int get(const KeyDef& key, Record& record) override { return inner_->get(key, record); }
   int setPosition(const KeyDef& key, const Record& values) override { return inner_->setPosition(key, values); }
@@ -110,6 +111,8 @@ class RecordingLayer : public FileLayer {
     return inner_->rollback();
   }
   bool inTransaction() const override { return inner_->inTransaction(); }
+  QString blockingFile() const override { return inner_->blockingFile(); }
+  RuntimeError commitWarning() const override { return inner_->commitWarning(); }
 
   Recorded recorded;
   int begins = 0;
