@@ -219,6 +219,14 @@ class KeyedFile {
   // Deletes the current record; the sequence goes on from where it was.
   // Answers 0, 5, 33, 46, 90.
   virtual int remove() = 0;
+  // Sets the fields numbered `fields` to their values in `replacement` in every
+  // record (placeholders left out) whose same fields hold their values in
+  // `match`: all the records linked to an owner changed at once, in time that
+  // grows with their number (a cascade). The cursor is kept. Inside a
+  // transaction a failure changes nothing. `changed` counts the records.
+  // Answers 0, 5, 40 (a changed record would collide on a unique key), 46, 90.
+  virtual int replaceAll(const std::vector<int>& fields, const Record& match, const Record& replacement,
+                         qint64& changed);
   // The first unique key (in declaration order) on which `record` would collide
   // with a stored record other than the current one, or nullptr. Answers through
   // the runtime error as well (0 or a read error).

@@ -403,6 +403,37 @@ int SqliteKeyedFile::remove() {
   return report(deleted ? kFileOk : kRecordNotAvailable);
 }
 
+// One UPDATE: each field's value column, and the upper-cased shadow of a text
+// in a key that ignores case, set and matched. The shadows are matched too, so
+// that a key's index can find the records.
+int SqliteKeyedFile::replaceAll(const std::vector<int>& fields, const Record& match, const Record& replacement,
+                                qint64& changed) {
+  changed = 0;
+  if (const int code = requireWritable(); code != kFileOk) return code;
+  const auto& columns = schema().columns();
+  const std::vector<SqlValue> before = schema().storedValues(match);
+  const std::vector<SqlValue> after = schema().storedValues(replacement);
+  QStringList sets, where{TableSchema::visibleCondition()};
+  std::vector<SqlValue> setBinds, whereBinds;
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const SchemaColumn& c = columns[i];
+    const int number = c.shadow ? columns[c.source].field->number : c.field->number;
+    const int index = c.shadow ? columns[c.source].index : c.index;
+    if (index != 1 || std::find(fields.begin(), fields.end(), number) == fields.end()) continue;
+    sets << quoted(c.name) + QStringLiteral(" = ?");
+    setBinds.push_back(after[i]);
+    where << quoted(c.name) + QStringLiteral(" = ?");
+    whereBinds.push_back(before[i]);
+  }
+  if (sets.isEmpty()) return report(kFileOk);
+  const QString sql = QStringLiteral("UPDATE ") + store_->table() + QStringLiteral(" SET ") +
+                      sets.join(QStringLiteral(", ")) + QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+  setBinds.insert(setBinds.end(), whereBinds.begin(), whereBinds.end());
+  if (const int code = store_->run(sql, setBinds, SqlAction::Write); code != kFileOk) return code;
+  changed = store_->changes();
+  return report(kFileOk);
+}
+
 bool SqliteKeyedFile::isDuplicate(const KeyDef& key, const Record& record) {
   if (requireOpen() != kFileOk) return false;
   const KeyLayout* layout = layoutOf(key.number);

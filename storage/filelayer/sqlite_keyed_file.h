@@ -62,6 +62,8 @@ class SqliteKeyedFile final : public KeyedFile {
   int add(const Record& record, bool placeholder) override;
   int put(const Record& record) override;
   int remove() override;
+  int replaceAll(const std::vector<int>& fields, const Record& match, const Record& replacement,
+                 qint64& changed) override;
   const KeyDef* duplicateKey(const Record& record) override;
   bool isDuplicate(const KeyDef& key, const Record& record) override;
 

@@ -86,6 +86,10 @@ class InjectingFile : public KeyedFile {
     return inject("put", [&] { return inner_->put(record); });
   }
   int remove() override { return inner_->remove(); }
+  int replaceAll(const std::vector<int>& fields, const Record& match, const Record& replacement,
+                 qint64& changed) override {
+    return inner_->replaceAll(fields, match, replacement, changed);
+  }
   const KeyDef* duplicateKey(const Record& record) override { return inner_->duplicateKey(record); }
   bool isDuplicate(const KeyDef& key, const Record& record) override {
     // An injected collision is one on the key asked about.

@@ -49,6 +49,28 @@ TEST_F(UpdateIntegrity, LineCodeReachesItsFinishedProductsInOneTransaction) {
   EXPECT_FALSE(layer->inTransaction());
 }
 
+TEST_F(UpdateIntegrity, ACascadeThatGoesNoFurtherChangesTheLinkedRecordsAtOnce) {
+  baseline();
+  const RecordPosition line = linea(3);
+  std::vector<RecordPosition> children;
+  for (int i = 0; i < 300; ++i) children.push_back(terminado(qPrintable(QString("H%1").arg(i)), 3));
+  // A record being prepared on some form is no linked record yet.
+  Record prepared = valid("Terminado");
+  prepared.setDecimal("TER:LINEA", Decimal(3));
+  ASSERT_EQ(file("Terminado").file().add(prepared, true), kFileOk);
+  const RecordPosition placeholder = file("Terminado").file().position();
+  current("Linea", line);
+  file("Linea").buffer().setDecimal("LIN:CODIGO", Decimal(8));
+  ASSERT_EQ(rel("Linea").update(), 0);
+  for (RecordPosition at : children) ASSERT_EQ(number("Terminado", at, "TER:LINEA"), Decimal(8)) << at;
+  EXPECT_EQ(number("Terminado", placeholder, "TER:LINEA"), Decimal(3));
+  // One change of the file, not a read and a write per record: the cost grows
+  // with the records, never with their square.
+  EXPECT_EQ(layer->recorded.replaceAlls["Terminado"], 1);
+  EXPECT_EQ(layer->recorded.puts["Terminado"], 0);
+  EXPECT_EQ(titles(), "");
+}
+
 TEST_F(UpdateIntegrity, BasicCodeReachesLinesPurchasesProductionsAndComponentB) {
   baseline();
   const RecordPosition bas = withCode("Basicos", "BAS:CODIGO", QStringLiteral("AZ1"));
