@@ -90,6 +90,10 @@ bool SqliteConnection::inFileTransaction(const TableStore& store) const {
   return sqlite3_txn_state(db_, store.schemaName().toUtf8().constData()) != SQLITE_TXN_NONE;
 }
 
+bool SqliteConnection::isReadOnly(const TableStore& store) const {
+  return store.isAttached() && sqlite3_db_readonly(db_, store.schemaName().toUtf8().constData()) == 1;
+}
+
 bool SqliteConnection::isMarked(const TableStore& store) const {
   return std::any_of(marked_.begin(), marked_.end(), [&](const auto& m) { return m.get() == &store; });
 }
@@ -188,8 +192,11 @@ int SqliteConnection::takeWriteLock(TableStore& store) {
   return exec(QStringLiteral("DELETE FROM ") + store.table() + QStringLiteral(" WHERE 0"), SqlAction::Write);
 }
 
-void SqliteConnection::endTransaction() {
+void SqliteConnection::endTransaction(bool committed) {
   inTransaction_ = false;
+  // A table made inside the transaction went with a rollback.
+  for (auto it = stores_.begin(); it != stores_.end(); ++it)
+    if (auto s = it.value().lock()) s->transactionEnded(committed);
   marked_.clear();
   counters_.clear();
 }
@@ -261,7 +268,7 @@ int SqliteConnection::begin(int waitSeconds) {
   if (code != kFileOk) {
     const RuntimeError error = currentRuntimeError();
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    endTransaction();
+    endTransaction(false);
     setRuntimeError(error);
     return code;
   }
@@ -273,7 +280,7 @@ int SqliteConnection::commit() {
   if (!inTransaction_) return report(kFileOk);
   const int code = exec(QStringLiteral("COMMIT"), SqlAction::Write);
   if (code == kFileOk) {
-    endTransaction();
+    endTransaction(true);
     return report(kFileOk);
   }
   // A busy commit leaves the transaction running: the caller rolls it back.
@@ -282,7 +289,7 @@ int SqliteConnection::commit() {
   // (committed, the disk's error only reported): the files tell which.
   const RuntimeError failure = currentRuntimeError();
   const bool committed = committedAfterFailure();
-  endTransaction();
+  endTransaction(committed);
   if (committed) {
     commitWarning_ = failure;
     return report(kFileOk);
@@ -294,7 +301,9 @@ int SqliteConnection::commit() {
 int SqliteConnection::rollback() {
   int code = kFileOk;
   if (!sqlite3_get_autocommit(db_)) code = exec(QStringLiteral("ROLLBACK"), SqlAction::Write);
-  endTransaction();
+  const RuntimeError error = currentRuntimeError();
+  endTransaction(false);
+  setRuntimeError(error);
   return code == kFileOk ? report(kFileOk) : code;
 }
 

@@ -47,6 +47,8 @@ class SqliteConnection : public std::enable_shared_from_this<SqliteConnection> {
   int attach(TableStore& store);
   // Detaches the store when it is idle; false when it is not.
   bool detach(TableStore& store);
+  // Was the store's file attached read-only (the system lets no one write it)?
+  bool isReadOnly(const TableStore& store) const;
   // Is a transaction (read or write) open on the store's file?
   bool inFileTransaction(const TableStore& store) const;
 
@@ -77,7 +79,7 @@ class SqliteConnection : public std::enable_shared_from_this<SqliteConnection> {
 
   bool isIdle(const TableStore& store) const;
   int takeWriteLock(TableStore& store);
-  void endTransaction();
+  void endTransaction(bool committed);
   // The change counter in the header of a store's file, read through SQLite's
   // own handle of it (another handle's close would drop SQLite's locks).
   std::optional<quint32> changeCounter(const TableStore& store) const;

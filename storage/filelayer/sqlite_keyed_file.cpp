@@ -77,6 +77,7 @@ void SqliteKeyedFile::releaseLock() {
 int SqliteKeyedFile::open(int shareCode, bool createMissing, bool lock) {
   if (open_) return report(kFileAlreadyOpen);
   QString file = path();
+  if (const int code = checkDataFile(file); code != kFileOk) return code;
   if (!QFileInfo(file).isFile()) {
     if (!createMissing) return report(kFileNotFound);
     if (const int code = create(); code != kFileOk) return code;
@@ -88,6 +89,10 @@ int SqliteKeyedFile::open(int shareCode, bool createMissing, bool lock) {
   const bool locking = lock && !readOnly;
   if (locking && !store->shareLock().acquire(exclusive)) return report(kFileAccessDenied);
   int code = connection_->attach(*store);
+  // A file the system lets no one write (read-only, immutable) is attached
+  // read-only: a read and write open is denied, so the managers open it
+  // read-only and say so, rather than failing at the first write.
+  if (code == kFileOk && !readOnly && connection_->isReadOnly(*store)) code = report(kFileAccessDenied);
   if (code == kFileOk) code = store->ensureSchema(!readOnly);
   if (code != kFileOk) {
     if (locking) store->shareLock().release(exclusive);
@@ -113,8 +118,16 @@ int SqliteKeyedFile::close() {
   return report(kFileOk);
 }
 
+int SqliteKeyedFile::checkDataFile(const QString& file) const {
+  const QFileInfo info(file);
+  if (info.isSymLink() ? info.exists() && info.isFile() : !info.exists() || info.isFile()) return kFileOk;
+  // A device, a folder, a link to nowhere: never a table, never replaced.
+  return reportFileSystem(QStringLiteral("%1 no es un archivo de datos").arg(file), QString());
+}
+
 int SqliteKeyedFile::create() {
   const QString file = path();
+  if (const int code = checkDataFile(file); code != kFileOk) return code;
   if (QFileInfo(file).isFile()) return report(kFileOk);
   QDir().mkpath(directory());
   auto store = connection_->store(file, table_->physical());

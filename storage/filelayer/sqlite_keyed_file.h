@@ -86,6 +86,8 @@ class SqliteKeyedFile final : public KeyedFile {
 
  private:
   int requireOpen() const;
+  // 0 when `file` is a regular file or nothing; else 90 (and it is left alone).
+  int checkDataFile(const QString& file) const;
   int requireWritable() const;
   const TableSchema& schema() const;
   const KeyLayout* layoutOf(int keyNumber) const;

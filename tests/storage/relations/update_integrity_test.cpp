@@ -1,6 +1,8 @@
 // Update with integrity: cascades through the system's relations (the alias's
 // too), the tables marked for the transaction, restrict, clear, cascades that
 // go on down, and the changed-record message.
+#include <sqlite3.h>
+
 #include "tests/storage/relations/relations_fixture.h"
 
 namespace bv::test {
@@ -69,6 +71,27 @@ TEST_F(UpdateIntegrity, ACascadeThatGoesNoFurtherChangesTheLinkedRecordsAtOnce) 
   EXPECT_EQ(layer->recorded.replaceAlls["Terminado"], 1);
   EXPECT_EQ(layer->recorded.puts["Terminado"], 0);
   EXPECT_EQ(titles(), "");
+}
+
+TEST_F(UpdateIntegrity, ATransactionThatCannotStartNamesTheTableHeldElsewhere) {
+  baseline();
+  const RecordPosition line = linea(3);
+  terminado("T1", 3);
+  // Another station writes to the finished products, and only to them.
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open_v2(file("Terminado").file().path().toUtf8().constData(), &other, SQLITE_OPEN_READWRITE,
+                            nullptr),
+            SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  current("Linea", line);
+  file("Linea").buffer().setDecimal("LIN:CODIGO", Decimal(7));
+  EXPECT_NE(rel("Linea").update(), 0);
+  sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(other);
+  ASSERT_EQ(script.shown().size(), 1u);
+  EXPECT_EQ(script.shown().back().title(), "Transacción Cancelada");
+  EXPECT_TRUE(script.shown().back().text().contains("sobre tabla " + file("Terminado").name() + "."))
+      << script.shown().back().text().toStdString();
 }
 
 TEST_F(UpdateIntegrity, BasicCodeReachesLinesPurchasesProductionsAndComponentB) {
