@@ -36,6 +36,28 @@ int KeyedFile::readPage(bool forward, int count, std::vector<Record>& records, s
   return kFileOk;
 }
 
+// One walk in position order, each matching record written over: a layer with
+// a set-based change of its own does better.
+int KeyedFile::replaceAll(const std::vector<int>& fields, const Record& match, const Record& replacement,
+                          qint64& changed) {
+  changed = 0;
+  const FileState kept = state();
+  Record r(table());
+  int code = setPosition(nullptr, FileEdge::Start);
+  while (code == kFileOk && (code = next(r)) == kFileOk) {
+    bool matches = true;
+    for (int f : fields) matches = matches && r.value(f) == match.value(f);
+    if (!matches) continue;
+    for (int f : fields) r.setValue(f, replacement.value(f));
+    code = put(r);
+    if (code == kFileOk) ++changed;
+  }
+  restoreState(kept);
+  if (code == kRecordNotAvailable) code = kFileOk;
+  setRuntimeError(code, fileCodeText(code));
+  return code;
+}
+
 void clearRecord(Record& record, ClearValue value) {
   record.clear();
   if (value == ClearValue::Blank || !record.isValid()) return;

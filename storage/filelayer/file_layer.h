@@ -42,6 +42,7 @@
 #include <memory>
 #include <vector>
 
+#include "runtime/runtime_error.h"
 #include "storage/dictionary/key_def.h"
 #include "storage/dictionary/record.h"
 #include "storage/dictionary/table_def.h"
@@ -90,6 +91,14 @@ enum class ClearValue {
 // components (the auto-number search of a key with several components).
 void clearRecord(Record& record, ClearValue value);
 
+// What the last rebuildKeys() of a handle did.
+struct RebuildReport {
+  bool copied = false;     // the records were copied into a fresh file
+  qint64 kept = -1;        // records the rebuilt file holds (-1: not known)
+  qint64 unreadable = -1;  // records the damaged file's keys name that could not be kept (-1: not known)
+  QString damagedCopy;     // where the damaged file was kept (when copied)
+};
+
 // A handle's saved cursor, as state() returns it: current key, sequence point,
 // current record, watch state (with the remembered image), memo suppression and
 // placeholder search. Opaque: only a handle of the same table and layer restores
@@ -136,10 +145,13 @@ class KeyedFile {
   // other's records). The handle stays closed. Answers 0, 5, 90.
   virtual int create() = 0;
   // Rebuilds the keys of a damaged file: first in place; when the file is beyond
-  // that, every readable record is copied into a fresh file that replaces it (the
-  // old one is kept beside it as "<file>.damaged"). Needs the file free of other
-  // stations' opens. Answers 0, 2, 5, 46 (could not be mended), 90.
+  // that, every record that can still be read is copied into a fresh file that
+  // replaces it (the old one is kept beside it as "<file>.damaged", or with a
+  // number after that when an earlier repair kept one). Needs the file free of
+  // other stations' opens. Answers 0, 2, 5, 46 (could not be mended), 90.
   virtual int rebuildKeys() = 0;
+  // What the last rebuildKeys() did: how many records it kept and lost.
+  virtual RebuildReport lastRebuild() const { return {}; }
   // A driver option text: "Recover=" with a number of seconds, "QUICKSCAN=" with
   // "on" or "off". The value is kept; answers the option's current value
   // ("" for an option never set). Unknown options are kept as well.
@@ -207,6 +219,14 @@ class KeyedFile {
   // Deletes the current record; the sequence goes on from where it was.
   // Answers 0, 5, 33, 46, 90.
   virtual int remove() = 0;
+  // Sets the fields numbered `fields` to their values in `replacement` in every
+  // record (placeholders left out) whose same fields hold their values in
+  // `match`: all the records linked to an owner changed at once, in time that
+  // grows with their number (a cascade). The cursor is kept. Inside a
+  // transaction a failure changes nothing. `changed` counts the records.
+  // Answers 0, 5, 40 (a changed record would collide on a unique key), 46, 90.
+  virtual int replaceAll(const std::vector<int>& fields, const Record& match, const Record& replacement,
+                         qint64& changed);
   // The first unique key (in declaration order) on which `record` would collide
   // with a stored record other than the current one, or nullptr. Answers through
   // the runtime error as well (0 or a read error).
@@ -263,9 +283,19 @@ class FileLayer {
   // file SQLite can attach is taken by it, such a call answers 80. Answers 0, 5
   // (a file stayed locked), 46, 56, 90.
   virtual int beginTransaction(int waitSeconds) = 0;
+  // The file that kept the last beginTransaction() from starting (its path, as
+  // KeyedFile::path() gives it), so that the failure names the right table;
+  // empty when it started or no one file was to blame.
+  virtual QString blockingFile() const { return {}; }
   // Answers 0, 5 (another station holds a file), 90; after a failed commit the
-  // transaction is still running: roll it back.
+  // transaction may still be running: roll it back. A commit is reported as
+  // failed only when nothing of it was kept: when the disk reports an error
+  // after the commit point, the transaction has committed, commit() answers 0
+  // and commitWarning() holds that error.
   virtual int commit() = 0;
+  // The disk's error reported after the commit point of the last commit()
+  // (code 0: none).
+  virtual RuntimeError commitWarning() const { return {}; }
   // Always ends the transaction. Answers 0 (also when none was running) or 90.
   virtual int rollback() = 0;
   virtual bool inTransaction() const = 0;

@@ -1,8 +1,9 @@
 #pragma once
 // The one query behind next() and previous(): the first record beyond a
 // sequence point in a key's order (or in position order), LIMIT 1. It compares
-// the key columns and the position as one row value, which SQLite answers from
-// the key's index without scanning the table or sorting. The index is named
+// the key columns (and, for a key with duplicates, the position) with the
+// point's, which SQLite answers from the key's index without scanning the
+// table or sorting, seeking on every column. The index is named
 // (INDEXED BY): left to itself, the planner may prefer another key's partial
 // index and sort, for a file it has no statistics of.
 #include <QString>

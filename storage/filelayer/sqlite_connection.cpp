@@ -90,6 +90,10 @@ bool SqliteConnection::inFileTransaction(const TableStore& store) const {
   return sqlite3_txn_state(db_, store.schemaName().toUtf8().constData()) != SQLITE_TXN_NONE;
 }
 
+bool SqliteConnection::isReadOnly(const TableStore& store) const {
+  return store.isAttached() && sqlite3_db_readonly(db_, store.schemaName().toUtf8().constData()) == 1;
+}
+
 bool SqliteConnection::isMarked(const TableStore& store) const {
   return std::any_of(marked_.begin(), marked_.end(), [&](const auto& m) { return m.get() == &store; });
 }
@@ -177,6 +181,7 @@ int SqliteConnection::mark(TableStore& store) {
       marked_.pop_back();
       return code;
     }
+    if (const auto counter = changeCounter(store)) counters_.emplace_back(store.shared_from_this(), *counter);
   }
   return report(kFileOk);
 }
@@ -187,18 +192,56 @@ int SqliteConnection::takeWriteLock(TableStore& store) {
   return exec(QStringLiteral("DELETE FROM ") + store.table() + QStringLiteral(" WHERE 0"), SqlAction::Write);
 }
 
-void SqliteConnection::endTransaction() {
+void SqliteConnection::endTransaction(bool committed) {
   inTransaction_ = false;
+  // A table made inside the transaction went with a rollback.
+  for (auto it = stores_.begin(); it != stores_.end(); ++it)
+    if (auto s = it.value().lock()) s->transactionEnded(committed);
   marked_.clear();
+  counters_.clear();
+}
+
+std::optional<quint32> SqliteConnection::changeCounter(const TableStore& store) const {
+  sqlite3_file* file = nullptr;
+  if (sqlite3_file_control(db_, store.schemaName().toUtf8().constData(), SQLITE_FCNTL_FILE_POINTER, &file) !=
+          SQLITE_OK ||
+      !file || !file->pMethods)
+    return std::nullopt;
+  unsigned char bytes[4] = {};
+  if (file->pMethods->xRead(file, bytes, 4, 24) != SQLITE_OK) return std::nullopt;
+  return quint32(bytes[0]) << 24 | quint32(bytes[1]) << 16 | quint32(bytes[2]) << 8 | quint32(bytes[3]);
+}
+
+bool SqliteConnection::committedAfterFailure() {
+  if (counters_.empty()) return false;
+  // A read of every file first: it rolls back what a failed commit left half
+  // written (a hot journal), and its shared locks keep other stations from
+  // committing while the counters are compared.
+  bool committed = false;
+  if (sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK) return false;
+  bool readable = true;
+  for (const auto& [store, before] : counters_) {
+    const QString sql = QStringLiteral("SELECT count(*) FROM ") + quoted(store->schemaName()) +
+                        QStringLiteral(".sqlite_schema");
+    readable = readable && sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+  }
+  for (const auto& [store, before] : counters_) {
+    const auto after = changeCounter(*store);
+    committed = committed || (readable && after && *after != before);
+  }
+  sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+  return committed;
 }
 
 int SqliteConnection::begin(int waitSeconds) {
+  failedPath_.clear();
   if (inTransaction_) return report(kTransactionActive);
   // One order for every station, so two transactions never wait for each other in a ring.
   std::sort(marked_.begin(), marked_.end(), [](const auto& a, const auto& b) { return a->path() < b->path(); });
   for (const auto& s : marked_) {
     const int code = attach(*s);
     if (code != kFileOk) {
+      failedPath_ = s->path();
       marked_.clear();
       return code;
     }
@@ -215,13 +258,17 @@ int SqliteConnection::begin(int waitSeconds) {
   for (const auto& s : marked_) {
     setBusyTimeout(static_cast<int>(std::max<qint64>(0, deadline.remainingTime())));
     code = takeWriteLock(*s);
-    if (code != kFileOk) break;
+    if (code != kFileOk) {
+      failedPath_ = s->path();
+      break;
+    }
+    if (const auto counter = changeCounter(*s)) counters_.emplace_back(s, *counter);
   }
   setBusyTimeout(options_.busyTimeoutMs);
   if (code != kFileOk) {
     const RuntimeError error = currentRuntimeError();
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    endTransaction();
+    endTransaction(false);
     setRuntimeError(error);
     return code;
   }
@@ -229,17 +276,34 @@ int SqliteConnection::begin(int waitSeconds) {
 }
 
 int SqliteConnection::commit() {
+  commitWarning_ = {};
   if (!inTransaction_) return report(kFileOk);
   const int code = exec(QStringLiteral("COMMIT"), SqlAction::Write);
-  // A busy commit leaves the transaction running; other failures may have ended it.
-  if (code == kFileOk || sqlite3_get_autocommit(db_)) endTransaction();
-  return code == kFileOk ? report(kFileOk) : code;
+  if (code == kFileOk) {
+    endTransaction(true);
+    return report(kFileOk);
+  }
+  // A busy commit leaves the transaction running: the caller rolls it back.
+  if (!sqlite3_get_autocommit(db_)) return code;
+  // Other failures end it, before the commit point (rolled back) or after it
+  // (committed, the disk's error only reported): the files tell which.
+  const RuntimeError failure = currentRuntimeError();
+  const bool committed = committedAfterFailure();
+  endTransaction(committed);
+  if (committed) {
+    commitWarning_ = failure;
+    return report(kFileOk);
+  }
+  setRuntimeError(failure);
+  return code;
 }
 
 int SqliteConnection::rollback() {
   int code = kFileOk;
   if (!sqlite3_get_autocommit(db_)) code = exec(QStringLiteral("ROLLBACK"), SqlAction::Write);
-  endTransaction();
+  const RuntimeError error = currentRuntimeError();
+  endTransaction(false);
+  setRuntimeError(error);
   return code == kFileOk ? report(kFileOk) : code;
 }
 

@@ -12,9 +12,11 @@
 #include <QString>
 #include <list>
 #include <memory>
+#include <optional>
 #include <sqlite3.h>
 #include <vector>
 
+#include "runtime/runtime_error.h"
 #include "storage/dictionary/table_def.h"
 #include "storage/filelayer/file_layer.h"
 #include "storage/filelayer/sqlite_codes.h"
@@ -45,6 +47,8 @@ class SqliteConnection : public std::enable_shared_from_this<SqliteConnection> {
   int attach(TableStore& store);
   // Detaches the store when it is idle; false when it is not.
   bool detach(TableStore& store);
+  // Was the store's file attached read-only (the system lets no one write it)?
+  bool isReadOnly(const TableStore& store) const;
   // Is a transaction (read or write) open on the store's file?
   bool inFileTransaction(const TableStore& store) const;
 
@@ -60,6 +64,11 @@ class SqliteConnection : public std::enable_shared_from_this<SqliteConnection> {
   int commit();
   int rollback();
   bool inTransaction() const { return inTransaction_; }
+  // The disk's error after the last commit, when it came after the commit
+  // point: the transaction committed all the same (code 0: none).
+  const RuntimeError& commitWarning() const { return commitWarning_; }
+  // The file that kept the last begin() from starting (empty: none).
+  const QString& failedPath() const { return failedPath_; }
 
  private:
   // How long a statement waits for another station's lock. Short sleeps of
@@ -70,13 +79,24 @@ class SqliteConnection : public std::enable_shared_from_this<SqliteConnection> {
 
   bool isIdle(const TableStore& store) const;
   int takeWriteLock(TableStore& store);
-  void endTransaction();
+  void endTransaction(bool committed);
+  // The change counter in the header of a store's file, read through SQLite's
+  // own handle of it (another handle's close would drop SQLite's locks).
+  std::optional<quint32> changeCounter(const TableStore& store) const;
+  // After a COMMIT that failed and ended the transaction: did it commit?
+  bool committedAfterFailure();
 
   FileLayerOptions options_;
   sqlite3* db_ = nullptr;
   int attachLimit_ = 10;
   std::list<std::shared_ptr<TableStore>> attached_;  // most recently used first
   std::vector<std::shared_ptr<TableStore>> marked_;
+  // Each marked file's change counter when its write lock was taken: no other
+  // station can commit to it from then on, so a different counter once the
+  // transaction has ended means that this one committed.
+  std::vector<std::pair<std::shared_ptr<TableStore>, quint32>> counters_;
+  RuntimeError commitWarning_;
+  QString failedPath_;
   bool inTransaction_ = false;
   QHash<QString, std::weak_ptr<TableStore>> stores_;
   QSet<QString> checked_;  // files that passed the quick check in this process

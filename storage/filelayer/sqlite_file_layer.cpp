@@ -29,7 +29,11 @@ std::unique_ptr<KeyedFile> SqliteFileLayer::file(const TableDef& table) {
 
 int SqliteFileLayer::beginTransaction(int waitSeconds) { return connection_->begin(waitSeconds); }
 
+QString SqliteFileLayer::blockingFile() const { return connection_->failedPath(); }
+
 int SqliteFileLayer::commit() { return connection_->commit(); }
+
+RuntimeError SqliteFileLayer::commitWarning() const { return connection_->commitWarning(); }
 
 int SqliteFileLayer::rollback() { return connection_->rollback(); }
 

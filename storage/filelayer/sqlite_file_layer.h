@@ -19,7 +19,9 @@ class SqliteFileLayer final : public FileLayer {
   void setStationDirectory(const QString& directory) override;
   std::unique_ptr<KeyedFile> file(const TableDef& table) override;
   int beginTransaction(int waitSeconds) override;
+  QString blockingFile() const override;
   int commit() override;
+  RuntimeError commitWarning() const override;
   int rollback() override;
   bool inTransaction() const override;
 

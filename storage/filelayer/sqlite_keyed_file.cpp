@@ -77,6 +77,7 @@ void SqliteKeyedFile::releaseLock() {
 int SqliteKeyedFile::open(int shareCode, bool createMissing, bool lock) {
   if (open_) return report(kFileAlreadyOpen);
   QString file = path();
+  if (const int code = checkDataFile(file); code != kFileOk) return code;
   if (!QFileInfo(file).isFile()) {
     if (!createMissing) return report(kFileNotFound);
     if (const int code = create(); code != kFileOk) return code;
@@ -88,6 +89,10 @@ int SqliteKeyedFile::open(int shareCode, bool createMissing, bool lock) {
   const bool locking = lock && !readOnly;
   if (locking && !store->shareLock().acquire(exclusive)) return report(kFileAccessDenied);
   int code = connection_->attach(*store);
+  // A file the system lets no one write (read-only, immutable) is attached
+  // read-only: a read and write open is denied, so the managers open it
+  // read-only and say so, rather than failing at the first write.
+  if (code == kFileOk && !readOnly && connection_->isReadOnly(*store)) code = report(kFileAccessDenied);
   if (code == kFileOk) code = store->ensureSchema(!readOnly);
   if (code != kFileOk) {
     if (locking) store->shareLock().release(exclusive);
@@ -113,8 +118,16 @@ int SqliteKeyedFile::close() {
   return report(kFileOk);
 }
 
+int SqliteKeyedFile::checkDataFile(const QString& file) const {
+  const QFileInfo info(file);
+  if (info.isSymLink() ? info.exists() && info.isFile() : !info.exists() || info.isFile()) return kFileOk;
+  // A device, a folder, a link to nowhere: never a table, never replaced.
+  return reportFileSystem(QStringLiteral("%1 no es un archivo de datos").arg(file), QString());
+}
+
 int SqliteKeyedFile::create() {
   const QString file = path();
+  if (const int code = checkDataFile(file); code != kFileOk) return code;
   if (QFileInfo(file).isFile()) return report(kFileOk);
   QDir().mkpath(directory());
   auto store = connection_->store(file, table_->physical());
@@ -136,7 +149,8 @@ int SqliteKeyedFile::rebuildKeys() {
   if (connection_->inFileTransaction(*store) || connection_->isMarked(*store)) return report(kFileAccessDenied);
   if (!store->shareLock().beginSolitary()) return report(kFileAccessDenied);
   int code = connection_->detach(*store) ? kFileOk : report(kFileAccessDenied);
-  if (code == kFileOk) code = rebuildTableFile(file, store->schema(), connection_->options().busyTimeoutMs);
+  rebuilt_ = {};
+  if (code == kFileOk) code = rebuildTableFile(file, store->schema(), connection_->options().busyTimeoutMs, rebuilt_);
   store->forgetSchema();
   connection_->recheck(file);
   store->shareLock().endSolitary();
@@ -400,6 +414,37 @@ int SqliteKeyedFile::remove() {
   cursor_.watched = 0;
   cursor_.image.clear();
   return report(deleted ? kFileOk : kRecordNotAvailable);
+}
+
+// One UPDATE: each field's value column, and the upper-cased shadow of a text
+// in a key that ignores case, set and matched. The shadows are matched too, so
+// that a key's index can find the records.
+int SqliteKeyedFile::replaceAll(const std::vector<int>& fields, const Record& match, const Record& replacement,
+                                qint64& changed) {
+  changed = 0;
+  if (const int code = requireWritable(); code != kFileOk) return code;
+  const auto& columns = schema().columns();
+  const std::vector<SqlValue> before = schema().storedValues(match);
+  const std::vector<SqlValue> after = schema().storedValues(replacement);
+  QStringList sets, where{TableSchema::visibleCondition()};
+  std::vector<SqlValue> setBinds, whereBinds;
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const SchemaColumn& c = columns[i];
+    const int number = c.shadow ? columns[c.source].field->number : c.field->number;
+    const int index = c.shadow ? columns[c.source].index : c.index;
+    if (index != 1 || std::find(fields.begin(), fields.end(), number) == fields.end()) continue;
+    sets << quoted(c.name) + QStringLiteral(" = ?");
+    setBinds.push_back(after[i]);
+    where << quoted(c.name) + QStringLiteral(" = ?");
+    whereBinds.push_back(before[i]);
+  }
+  if (sets.isEmpty()) return report(kFileOk);
+  const QString sql = QStringLiteral("UPDATE ") + store_->table() + QStringLiteral(" SET ") +
+                      sets.join(QStringLiteral(", ")) + QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+  setBinds.insert(setBinds.end(), whereBinds.begin(), whereBinds.end());
+  if (const int code = store_->run(sql, setBinds, SqlAction::Write); code != kFileOk) return code;
+  changed = store_->changes();
+  return report(kFileOk);
 }
 
 bool SqliteKeyedFile::isDuplicate(const KeyDef& key, const Record& record) {

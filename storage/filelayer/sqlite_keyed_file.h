@@ -39,6 +39,7 @@ class SqliteKeyedFile final : public KeyedFile {
   int close() override;
   int create() override;
   int rebuildKeys() override;
+  RebuildReport lastRebuild() const override { return rebuilt_; }
   QString sendOption(const QString& option) override;
 
   int get(const KeyDef& key, Record& record) override;
@@ -61,6 +62,8 @@ class SqliteKeyedFile final : public KeyedFile {
   int add(const Record& record, bool placeholder) override;
   int put(const Record& record) override;
   int remove() override;
+  int replaceAll(const std::vector<int>& fields, const Record& match, const Record& replacement,
+                 qint64& changed) override;
   const KeyDef* duplicateKey(const Record& record) override;
   bool isDuplicate(const KeyDef& key, const Record& record) override;
 
@@ -83,6 +86,8 @@ class SqliteKeyedFile final : public KeyedFile {
 
  private:
   int requireOpen() const;
+  // 0 when `file` is a regular file or nothing; else 90 (and it is left alone).
+  int checkDataFile(const QString& file) const;
   int requireWritable() const;
   const TableSchema& schema() const;
   const KeyLayout* layoutOf(int keyNumber) const;
@@ -105,6 +110,7 @@ class SqliteKeyedFile final : public KeyedFile {
   bool exclusive_ = false;
   Cursor cursor_;
   QHash<QString, QString> options_;
+  RebuildReport rebuilt_;
 };
 
 }  // namespace bv::sqlfile

@@ -66,6 +66,14 @@ int TableStore::changes() const { return sqlite3_changes(connection_->db()); }
 
 qint64 TableStore::lastInsertPosition() const { return sqlite3_last_insert_rowid(connection_->db()); }
 
+void TableStore::transactionEnded(bool committed) {
+  if (!madeInTransaction_) return;
+  madeInTransaction_ = false;
+  if (committed) return;
+  forgetSchema();
+  ensureSchema(true);
+}
+
 int TableStore::ensureSchema(bool mayWrite) {
   if (schemaReady_) return kFileOk;
   const QString schema = quoted(schemaName_);
@@ -153,6 +161,7 @@ int TableStore::ensureSchema(bool mayWrite) {
   code = connection_->exec(QStringLiteral("RELEASE bv_schema"), SqlAction::Write);
   if (code != kFileOk) return undo(code);
   schemaReady_ = true;
+  madeInTransaction_ = connection_->inTransaction();
   missingIndexes_.clear();
   return kFileOk;
 }

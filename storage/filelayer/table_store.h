@@ -43,8 +43,13 @@ class TableStore : public std::enable_shared_from_this<TableStore> {
   int ensureSchema(bool mayWrite);
   void forgetSchema() {
     schemaReady_ = false;
+    madeInTransaction_ = false;
     missingIndexes_.clear();
   }
+  // The transaction the schema was made in ended: kept (commit) or undone
+  // (rollback), in which case it is made again at once, for the handles open
+  // on the file.
+  void transactionEnded(bool committed);
   // Does the file hold the key's index? (Not always so on a read-only open.)
   bool hasIndex(const KeyLayout& key) const { return !missingIndexes_.contains(key.indexName); }
 
@@ -68,6 +73,7 @@ class TableStore : public std::enable_shared_from_this<TableStore> {
   ShareLock lock_;
   bool attached_ = false;
   bool schemaReady_ = false;
+  bool madeInTransaction_ = false;
   QHash<QString, sqlite3_stmt*> statements_;
   QSet<QString> missingIndexes_;
 };

@@ -2,6 +2,8 @@
 // with its procedure scope.
 #include "storage/managers/file_manager.h"
 
+#include <QFileInfo>
+
 #include "storage/managers/record_binding.h"
 
 namespace bv {
@@ -296,12 +298,27 @@ int FileManager::openFile(bool withMessages) {
           setError(kMsgRebuildFailed);
           return raiseStored();
         }
+        tellRebuild(f.lastRebuild());
         continue;
       default:
         setError(kMsgAccessError);
         return fail(withMessages);
     }
   }
+}
+
+// After a rebuild that had to copy the records into a fresh file the user is
+// told what was kept and what was lost, and where the damaged file stays.
+void FileManager::tellRebuild(const RebuildReport& report) {
+  if (!report.copied) return;
+  QString text = QStringLiteral("La tabla %1 fue reparada copiando sus registros legibles a un archivo nuevo.|")
+                     .arg(name());
+  text += QStringLiteral("Registros conservados: %1.|").arg(report.kept);
+  text += report.unreadable >= 0
+              ? QStringLiteral("Registros que no pudieron recuperarse: %1.|").arg(report.unreadable)
+              : QStringLiteral("No se pudo determinar cuántos registros se perdieron.|");
+  text += QStringLiteral("El archivo dañado se conserva como %1.").arg(QFileInfo(report.damagedCopy).fileName());
+  errors_.showMessage(text, QStringLiteral("Tabla Reparada"), MessageIcon::Exclamation, kButtonOk);
 }
 
 int FileManager::close() {

@@ -206,6 +206,7 @@ class FileManager {
   ManagerContext& context(ContextId id);
   int countOpen(bool withMessages);
   int openFile(bool withMessages);
+  void tellRebuild(const RebuildReport& report);
   // With messages: raises the stored message and answers its level; else `failLevel`.
   int fail(bool withMessages, int failLevel = 5);
   int raiseFailure(const StoredError& error);

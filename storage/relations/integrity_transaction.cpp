@@ -1,5 +1,7 @@
 #include "storage/relations/integrity_transaction.h"
 
+#include "storage/managers/commit_warning.h"
+
 namespace bv {
 
 int IntegrityFailure::at(FileManager& table, int level) {
@@ -28,7 +30,10 @@ int IntegrityTransaction::mark(FileManager& table, IntegrityFailure& failure) {
   // A table that cannot be opened has shown why.
   if (const int level = table.use(); level != kLevelBenign) return failure.shown(level);
   const int code = table.file().markForTransaction();
-  if (code == kFileOk) return kLevelBenign;
+  if (code == kFileOk) {
+    marked_.push_back(&table);
+    return kLevelBenign;
+  }
   if (code == kTransactionNotSupported) {
     ++leftOut_;
     return kLevelBenign;
@@ -40,8 +45,12 @@ int IntegrityTransaction::mark(FileManager& table, IntegrityFailure& failure) {
 int IntegrityTransaction::begin(FileManager& root, IntegrityFailure& failure) {
   if (layer_.inTransaction()) return kLevelBenign;
   if (layer_.beginTransaction(kWaitSeconds) != kFileOk) {
-    root.setError(kMsgTransaction);
-    return failure.at(root, kLevelNotice);
+    FileManager* blamed = &root;
+    const QString blocking = layer_.blockingFile();
+    for (FileManager* m : marked_)
+      if (!blocking.isEmpty() && m->file().path() == blocking) blamed = m;
+    blamed->setError(kMsgTransaction);
+    return failure.at(*blamed, kLevelNotice);
   }
   started_ = true;
   return kLevelBenign;
@@ -51,6 +60,7 @@ int IntegrityTransaction::commit(FileManager& root, IntegrityFailure& failure) {
   if (!started_) return kLevelBenign;
   if (layer_.commit() == kFileOk) {
     started_ = false;
+    tellCommitWarning(layer_, root);
     return kLevelBenign;
   }
   root.setError(kMsgTransaction);

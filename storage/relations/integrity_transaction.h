@@ -4,6 +4,8 @@
 //
 // Messages are raised after the rollback, so no other station waits on the
 // files while the user reads one.
+#include <vector>
+
 #include "storage/managers/file_manager.h"
 
 namespace bv {
@@ -41,11 +43,14 @@ class IntegrityTransaction {
   // cannot take part (80) is left out; any other error stores message 21 on
   // the table. Answers 0 or a failure level.
   int mark(FileManager& table, IntegrityFailure& failure);
-  // Starts the transaction; message 21 on `root` when it cannot start. When a
-  // transaction is running already (a form's own), the marked tables have
-  // joined it and its owner commits or rolls back.
+  // Starts the transaction; message 21 on the marked table that kept it from
+  // starting (on `root` when no one table was to blame). When a transaction is
+  // running already (a form's own), the marked tables have joined it and its
+  // owner commits or rolls back.
   int begin(FileManager& root, IntegrityFailure& failure);
-  // Commits; on failure rolls back and stores message 21 on `root`.
+  // Commits; on failure rolls back and stores message 21 on `root`. A commit
+  // that the disk reported an error for after it was kept succeeds, and the
+  // user is warned that the change was saved.
   int commit(FileManager& root, IntegrityFailure& failure);
   void rollback();
   bool started() const { return started_; }
@@ -54,6 +59,7 @@ class IntegrityTransaction {
 
  private:
   FileLayer& layer_;
+  std::vector<FileManager*> marked_;
   bool started_ = false;
   int leftOut_ = 0;
 };

@@ -54,6 +54,7 @@ int RelationManager::applyUpdate(const Relation& link, const Record& before, con
   if (const int level = m.use(); level != kLevelBenign) return failure.shown(level);
   const auto linked = linkedFields(link, before);
   if (!linked) return kLevelBenign;
+  if (link.onUpdate == RelationAction::Cascade && !ownsUpdatedLinks(link)) return cascadeAtOnce(link, *linked, after, failure);
   KeptTableState kept(m);
   std::vector<RecordPosition> positions;
   if (const int level = collectLinked(m, *link.key, *linked, positions); level != kLevelBenign)
@@ -82,6 +83,39 @@ int RelationManager::applyUpdate(const Relation& link, const Record& before, con
       if (const int level = updateLinked(mine, m.buffer(), failure); level != kLevelBenign) return level;
   }
   return kLevelBenign;
+}
+
+bool RelationManager::ownsUpdatedLinks(const Relation& link) {
+  for (RelationManager* member : family())
+    for (const Relation& r : member->relations_) {
+      if (!r.owned() || r.onUpdate == RelationAction::None) continue;
+      for (const FieldPair& mine : r.pairs)
+        for (const FieldPair& set : link.pairs)
+          if (mine.mine->number == set.other->number) return true;
+    }
+  return false;
+}
+
+// The linked records take the owner's new values in one change of the file:
+// its cost grows with their number, where reading and writing them one by one
+// through the key grows with its square on a large file. Only the linking
+// fields change, to values the owner holds, so their rules hold by the owner's.
+int RelationManager::cascadeAtOnce(const Relation& link, const std::vector<LinkedField>& linked, const Record& after,
+                                   IntegrityFailure& failure) {
+  FileManager& m = *me_;
+  Record match(m.table()), replacement(m.table());
+  std::vector<int> fields;
+  for (std::size_t i = 0; i < link.pairs.size(); ++i) {
+    const FieldPair& p = link.pairs[i];
+    match.setValue(*p.other, linked[i].value);
+    replacement.setValue(*p.other, linkedValue(after.value(p.mine->number), *p.other).value_or(blankValue(*p.other)));
+    fields.push_back(p.other->number);
+  }
+  qint64 changed = 0;
+  m.setError(0);
+  if (m.file().replaceAll(fields, match, replacement, changed) == kFileOk) return kLevelBenign;
+  m.setError(FileManager::kMsgPutError);
+  return failure.at(m, kLevelNotice);
 }
 
 }  // namespace bv

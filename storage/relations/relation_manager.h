@@ -20,6 +20,7 @@
 #include "runtime/context.h"
 #include "storage/managers/file_manager.h"
 #include "storage/relations/integrity_transaction.h"
+#include "storage/relations/linked_records.h"
 #include "storage/relations/relation.h"
 
 namespace bv {
@@ -134,6 +135,11 @@ class RelationManager {
   int updateLinked(const Record& before, const Record& after, IntegrityFailure& failure);
   int deleteLinked(const Record& owner, IntegrityFailure& failure);
   int deleteOnce(RecordPosition position, IntegrityFailure& failure);
+  // Does a relation of this table's family that acts on update own one of the
+  // fields `link` sets? Then each changed record must be followed down.
+  bool ownsUpdatedLinks(const Relation& link);
+  int cascadeAtOnce(const Relation& link, const std::vector<LinkedField>& linked, const Record& after,
+                    IntegrityFailure& failure);
   // The linking values the current record had when read.
   Record linksBefore(RecordPosition position);
   void restoreLinks(const Record& before);

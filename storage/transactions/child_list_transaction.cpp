@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "runtime/message_presenter.h"
+#include "storage/managers/commit_warning.h"
 #include "storage/relations/busy_cursor.h"
 #include "storage/relations/integrity_transaction.h"
 #include "storage/relations/linked_records.h"
@@ -198,7 +199,11 @@ int ChildListTransaction::commit() {
     return failBox(errorPart(QStringLiteral("Error Committing Update!||(#")));
   }
   active_ = false;
+  // The table that leads the save names the change in a disk warning.
+  FileManager* lead = switchedOff_.empty() ? nullptr : &switchedOff_.front().first->me();
   restoreOwnTransactions();
+  busy.restore();
+  if (lead) tellCommitWarning(layer_, *lead);
   return kLevelBenign;
 }
 

@@ -1,4 +1,5 @@
 #include "tools/cli/cli_runner.h"
+#include "tools/cli/shown_value.h"
 
 #include <QDir>
 #include <algorithm>
@@ -34,7 +35,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err, con
       continue;
     }
     if (a.startsWith(u'-')) {
-      err << QStringLiteral("bravent-cli: opción desconocida: %1\n").arg(a);
+      err << QStringLiteral("bravent-cli: opción desconocida: %1\n").arg(shownValue(a));
       return kExitUsage;
     }
     break;
@@ -45,7 +46,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err, con
   }
   const Verb* verb = verbs.find(arguments[i]);
   if (!verb) {
-    err << QStringLiteral("bravent-cli: verbo desconocido: %1 (bravent-cli --help lista los verbos)\n").arg(arguments[i]);
+    err << QStringLiteral("bravent-cli: verbo desconocido: %1 (bravent-cli --help lista los verbos)\n").arg(shownValue(arguments[i]));
     return kExitUsage;
   }
   const QStringList rest = arguments.mid(i + 1);

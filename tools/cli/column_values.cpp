@@ -1,4 +1,5 @@
 #include "tools/cli/column_values.h"
+#include "tools/cli/shown_value.h"
 
 namespace bv::cli {
 
@@ -40,11 +41,11 @@ std::optional<FieldValue> parseFieldValue(const FieldDef& field, const QString& 
       if (auto d = Decimal::parse(text)) return *d;
       return refuse(QStringLiteral("el valor \"%1\" de %2 no es un número (se escribe con punto decimal y sin "
                                    "separador de miles, por ejemplo 1234.50)")
-                        .arg(text, field.label));
+                        .arg(shownValue(text), field.label));
     }
     case FieldType::Date: {
       if (auto d = Date::fromIso(text)) return *d;
-      return refuse(QStringLiteral("el valor \"%1\" de %2 no es una fecha AAAA-MM-DD").arg(text, field.label));
+      return refuse(QStringLiteral("el valor \"%1\" de %2 no es una fecha AAAA-MM-DD").arg(shownValue(text), field.label));
     }
     case FieldType::String:
     case FieldType::Memo:

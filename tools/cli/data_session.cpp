@@ -1,5 +1,6 @@
 #include "tools/cli/data_session.h"
 
+#include "storage/managers/commit_warning.h"
 #include "tools/cli/exit_status.h"
 
 namespace bv::cli {
@@ -19,7 +20,11 @@ int DataSession::inTransaction(const std::vector<FileManager*>& tables, const st
     return kExitFailure;
   }
   if (layer_->beginTransaction(kWaitSeconds) != kFileOk) {
-    if (!tables.empty()) tables.front()->raise(21);
+    // Name the table that kept the transaction from starting.
+    FileManager* blamed = tables.empty() ? nullptr : tables.front();
+    for (FileManager* m : tables)
+      if (!layer_->blockingFile().isEmpty() && m->file().path() == layer_->blockingFile()) blamed = m;
+    if (blamed) blamed->raise(21);
     return kExitFailure;
   }
   const int status = body();
@@ -35,6 +40,7 @@ int DataSession::inTransaction(const std::vector<FileManager*>& tables, const st
         QStringLiteral("Error!"), MessageIcon::Exclamation, kButtonOk);
     return kExitFailure;
   }
+  if (!tables.empty()) tellCommitWarning(*layer_, *tables.front());
   return kExitDone;
 }
 

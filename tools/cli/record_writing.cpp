@@ -1,11 +1,34 @@
 #include "tools/cli/record_writing.h"
 
+#include <algorithm>
+
 #include "tools/cli/exit_status.h"
 
 namespace bv::cli {
 
+namespace {
+
+// A control character (a line break, a tab, NUL) in a text of one line.
+bool holdsControlCharacter(const QString& text) {
+  return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
+}
+
+}  // namespace
+
 int storeColumn(FileManager& files, const Column& column, const FieldValue& value) {
   const FieldDef& f = *column.field;
+  // Fields of one line are shown, printed and exported on one line: a line
+  // break or a NUL byte in them would break every one of those.
+  if (const auto* text = std::get_if<QString>(&value);
+      text && f.type == FieldType::String && holdsControlCharacter(*text)) {
+    ErrorManager& errors = files.errors();
+    errors.setFileName(files.name());
+    errors.showMessage(QStringLiteral("El texto de %1 tiene caracteres de control (saltos de línea, tabuladores o "
+                                      "NUL), que el campo no admite.")
+                           .arg(f.messageText),
+                       QStringLiteral("Error en Valor"), MessageIcon::Information, kButtonOk);
+    return kLevelNotice;
+  }
   if (const auto* text = std::get_if<QString>(&value); text && f.isText() && text->size() > f.length) {
     ErrorManager& errors = files.errors();
     errors.setFileName(files.name());
@@ -27,6 +50,20 @@ int storeField(FileManager& files, const QString& label, const FieldValue& value
 
 namespace {
 
+// An auto-numbered field given a negative number: the numbers start at 1 and
+// 0 asks for the next one. Message 18 with -1 as the limit.
+bool refuseNegativeNumber(FileManager& files) {
+  for (const ManagerKey& k : files.keys()) {
+    if (!k.autoNumber) continue;
+    const FieldDef& f = *files.table().field(k.key->components.back());
+    if (!files.buffer().decimal(f.number).isNegative()) continue;
+    files.setError(FileManager::kMsgTooSmall, QStringLiteral("-1"), f.messageText);
+    files.raiseStored();
+    return true;
+  }
+  return false;
+}
+
 // Every auto-numbered key of the buffer already holds a number.
 bool numbersGiven(FileManager& files) {
   bool any = false;
@@ -44,6 +81,7 @@ int insertAsGiven(FileManager& files) {
   const int used = files.use();
   if (used != kLevelBenign) return used;
   if (files.validateRecord(true) != 0) return kLevelUser;
+  if (refuseNegativeNumber(files)) return kLevelUser;
   if (!numbersGiven(files)) return files.insert();
 
   // The manager numbers every record it adds; a record that comes with its

@@ -1,4 +1,5 @@
 #include "tools/cli/table_arguments.h"
+#include "tools/cli/shown_value.h"
 
 #include <algorithm>
 
@@ -9,7 +10,7 @@ namespace bv::cli {
 
 const TableDef* tableArgument(const VerbCall& call, const QString& label) {
   if (const TableDef* t = Dictionary::instance().table(label)) return t;
-  call.usageError(QStringLiteral("tabla desconocida: %1").arg(label));
+  call.usageError(QStringLiteral("tabla desconocida: %1").arg(shownValue(label)));
   return nullptr;
 }
 
@@ -19,13 +20,13 @@ std::optional<std::vector<ColumnValue>> fieldArguments(const VerbCall& call, con
   for (const QString& pair : pairs) {
     const qsizetype eq = pair.indexOf(u'=');
     if (eq <= 0) {
-      call.usageError(QStringLiteral("se esperaba CAMPO=VALOR: %1").arg(pair));
+      call.usageError(QStringLiteral("se esperaba CAMPO=VALOR: %1").arg(shownValue(pair)));
       return std::nullopt;
     }
     const QString name = pair.left(eq).trimmed();
     const std::optional<Column> column = table.column(name);
     if (!column) {
-      call.usageError(QStringLiteral("la tabla %1 no tiene el campo %2").arg(table.label, name));
+      call.usageError(QStringLiteral("la tabla %1 no tiene el campo %2").arg(table.label, shownValue(name)));
       return std::nullopt;
     }
     QString reason;

@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 
 #include "tools/cli/column_values.h"
+#include "tools/cli/shown_value.h"
 #include "tools/cli/csv_format.h"
 #include "tools/cli/data_session.h"
 #include "tools/cli/record_writing.h"
@@ -44,7 +45,7 @@ int readRows(const VerbCall& call, const TableDef& table, const QString& fileNam
     const std::optional<Column> column = table.column(name.trimmed());
     if (!column)
       return call.usageError(
-          QStringLiteral("columna desconocida en %1: \"%2\" no es un campo de la tabla %3").arg(fileName, name, table.label));
+          QStringLiteral("columna desconocida en %1: \"%2\" no es un campo de la tabla %3").arg(fileName, shownValue(name), table.label));
     if (seenNames.contains(column->name))
       return call.usageError(QStringLiteral("la columna %1 aparece dos veces en %2").arg(column->name, fileName));
     seenNames.insert(column->name);

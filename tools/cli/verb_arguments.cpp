@@ -1,4 +1,5 @@
 #include "tools/cli/verb_arguments.h"
+#include "tools/cli/shown_value.h"
 
 namespace bv::cli {
 
@@ -18,7 +19,7 @@ std::optional<VerbArguments> VerbArguments::parse(const QStringList& arguments, 
     const OptionDecl* option = nullptr;
     for (const OptionDecl& o : options)
       if (o.name == a) option = &o;
-    if (!option) return refuse(QStringLiteral("opción desconocida: %1").arg(a));
+    if (!option) return refuse(QStringLiteral("opción desconocida: %1").arg(shownValue(a)));
     if (out.options_.contains(a)) return refuse(QStringLiteral("la opción %1 se dio dos veces").arg(a));
     QStringList values;
     for (int k = 0; k < option->values; ++k) {
@@ -28,7 +29,7 @@ std::optional<VerbArguments> VerbArguments::parse(const QStringList& arguments, 
     out.options_.insert(a, values);
   }
   if (maxPositional >= 0 && out.positional_.size() > maxPositional)
-    return refuse(QStringLiteral("argumento de más: %1").arg(out.positional_.value(maxPositional)));
+    return refuse(QStringLiteral("argumento de más: %1").arg(shownValue(out.positional_.value(maxPositional))));
   return out;
 }
 

@@ -2,6 +2,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sqlite3.h>
+
 #include "manager_fixture.h"
 #include "injecting_layer.h"
 
@@ -99,6 +101,60 @@ TEST_F(OpenTest, AFileWhoseKeysNeedRebuildingIsRebuiltAfterMessage27) {
   EXPECT_EQ(layer->injections.calls["rebuildKeys"], 1);
   EXPECT_EQ(titles(), QStringList({"Clave Inválida"}));
   EXPECT_EQ(lastBox().text(), "Basicos.tps : Clave inválida. Clave debe ser reconstruida.");
+  bas.close();
+}
+
+// The first leaf page of a table's records, read from the file itself.
+int firstRecordLeaf(const QString& file) {
+  sqlite3* db = nullptr;
+  sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+  sqlite3_stmt* s = nullptr;
+  sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_schema WHERE name = 'Basicos'", -1, &s, nullptr);
+  const int root = sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int(s, 0) : 0;
+  sqlite3_finalize(s);
+  sqlite3_close(db);
+  QFile f(file);
+  f.open(QIODevice::ReadOnly);
+  f.seek((root - 1) * 4096);
+  const QByteArray page = f.read(4096);
+  if (static_cast<unsigned char>(page[0]) != 0x05) return 0;  // the table fits one page
+  const int cell = (static_cast<unsigned char>(page[12]) << 8) | static_cast<unsigned char>(page[13]);
+  int leaf = 0;
+  for (int i = 0; i < 4; ++i) leaf = (leaf << 8) | static_cast<unsigned char>(page[cell + i]);
+  return leaf;
+}
+
+TEST_F(OpenTest, ARepairThatCopiesTheRecordsTellsWhatItKeptAndLost) {
+  {
+    Station writer(dir.path(), errors);
+    FileManager& bas = writer.managers["Basicos"];
+    ASSERT_EQ(bas.open(), 0);
+    for (int i = 0; i < 300; ++i) {
+      basico(bas, QString("B%1").arg(i, 4, 10, QChar('0')).toUtf8().constData(), "una descripción bastante larga");
+      ASSERT_EQ(bas.insert(), 0);
+    }
+    bas.close();
+  }
+  const int leaf = firstRecordLeaf(path("Basicos.tps"));
+  ASSERT_GT(leaf, 1);
+  {
+    QFile f(path("Basicos.tps"));
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.seek((leaf - 1) * 4096);
+    f.write(QByteArray(4096, '\x5a'));
+  }
+  FileManager& bas = managers["Basicos"];
+  ASSERT_EQ(bas.open(), 0);
+  EXPECT_EQ(bas.next(), 0);
+  EXPECT_EQ(titles(), QStringList({"Clave Inválida", "Tabla Reparada"}));
+  const QString text = lastBox().text();
+  const qint64 kept = bas.file().recordCount();
+  EXPECT_GT(kept, 0);
+  EXPECT_LT(kept, 300);
+  EXPECT_TRUE(text.contains(QString("Registros conservados: %1.").arg(kept))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QString("Registros que no pudieron recuperarse: %1.").arg(300 - kept)))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains("Basicos.tps.damaged")) << text.toStdString();
   bas.close();
 }
 

@@ -51,6 +51,7 @@ class InjectingFile : public KeyedFile {
   int rebuildKeys() override {
     return inject("rebuildKeys", [&] { return inner_->rebuildKeys(); });
   }
+  RebuildReport lastRebuild() const override { return inner_->lastRebuild(); }
   QString sendOption(const QString& option) override {
     in_.take("sendOption");
     return inner_->sendOption(option);
@@ -85,6 +86,10 @@ class InjectingFile : public KeyedFile {
     return inject("put", [&] { return inner_->put(record); });
   }
   int remove() override { return inner_->remove(); }
+  int replaceAll(const std::vector<int>& fields, const Record& match, const Record& replacement,
+                 qint64& changed) override {
+    return inner_->replaceAll(fields, match, replacement, changed);
+  }
   const KeyDef* duplicateKey(const Record& record) override { return inner_->duplicateKey(record); }
   bool isDuplicate(const KeyDef& key, const Record& record) override {
     // An injected collision is one on the key asked about.
@@ -122,6 +127,8 @@ class InjectingLayer : public FileLayer {
   int commit() override { return inner_->commit(); }
   int rollback() override { return inner_->rollback(); }
   bool inTransaction() const override { return inner_->inTransaction(); }
+  QString blockingFile() const override { return inner_->blockingFile(); }
+  RuntimeError commitWarning() const override { return inner_->commitWarning(); }
 
   Injections injections;
 

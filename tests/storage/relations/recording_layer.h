@@ -17,6 +17,8 @@ struct Recorded {
   std::map<QString, int> markCodes;        // table label -> code its mark answers
   std::map<QString, int> removeCodes;      // table label -> code its deletes answer
   std::map<QString, int> readCodes;        // table label -> code its reads in sequence answer
+  std::map<QString, int> puts;             // table label -> records written one by one
+  std::map<QString, int> replaceAlls;      // table label -> changes of all linked records at once
   int beginCode = 0;
   int commitCode = 0;
   bool busyWhileRemoving = false;          // the busy cursor was up during a delete
@@ -40,6 +42,7 @@ class RecordingFile : public KeyedFile {
   int close() override { return inner_->close(); }
   int create() override { return inner_->create(); }
   int rebuildKeys() override { return inner_->rebuildKeys(); }
+  RebuildReport lastRebuild() const override { return inner_->lastRebuild(); }
   QString sendOption(const QString& option) override { return inner_->sendOption(option); }
   int get(const KeyDef& key, Record& record) override { return inner_->get(key, record); }
   int setPosition(const KeyDef& key, const Record& values) override { return inner_->setPosition(key, values); }
@@ -63,7 +66,15 @@ class RecordingFile : public KeyedFile {
   FileState state() const override { return inner_->state(); }
   int restoreState(const FileState& state) override { return inner_->restoreState(state); }
   int add(const Record& record, bool placeholder) override { return inner_->add(record, placeholder); }
-  int put(const Record& record) override { return inner_->put(record); }
+  int put(const Record& record) override {
+    ++r_.puts[table().label];
+    return inner_->put(record);
+  }
+  int replaceAll(const std::vector<int>& fields, const Record& match, const Record& replacement,
+                 qint64& changed) override {
+    ++r_.replaceAlls[table().label];
+    return inner_->replaceAll(fields, match, replacement, changed);
+  }
   int remove() override {
     const QCursor* cursor = QGuiApplication::overrideCursor();
     if (cursor && cursor->shape() == Qt::BusyCursor) r_.busyWhileRemoving = true;
@@ -110,6 +121,8 @@ class RecordingLayer : public FileLayer {
     return inner_->rollback();
   }
   bool inTransaction() const override { return inner_->inTransaction(); }
+  QString blockingFile() const override { return inner_->blockingFile(); }
+  RuntimeError commitWarning() const override { return inner_->commitWarning(); }
 
   Recorded recorded;
   int begins = 0;

@@ -1,6 +1,8 @@
 // Update with integrity: cascades through the system's relations (the alias's
 // too), the tables marked for the transaction, restrict, clear, cascades that
 // go on down, and the changed-record message.
+#include <sqlite3.h>
+
 #include "tests/storage/relations/relations_fixture.h"
 
 namespace bv::test {
@@ -47,6 +49,49 @@ TEST_F(UpdateIntegrity, LineCodeReachesItsFinishedProductsInOneTransaction) {
   EXPECT_EQ(layer->begins, 1);
   EXPECT_EQ(titles(), "");
   EXPECT_FALSE(layer->inTransaction());
+}
+
+TEST_F(UpdateIntegrity, ACascadeThatGoesNoFurtherChangesTheLinkedRecordsAtOnce) {
+  baseline();
+  const RecordPosition line = linea(3);
+  std::vector<RecordPosition> children;
+  for (int i = 0; i < 300; ++i) children.push_back(terminado(qPrintable(QString("H%1").arg(i)), 3));
+  // A record being prepared on some form is no linked record yet.
+  Record prepared = valid("Terminado");
+  prepared.setDecimal("TER:LINEA", Decimal(3));
+  ASSERT_EQ(file("Terminado").file().add(prepared, true), kFileOk);
+  const RecordPosition placeholder = file("Terminado").file().position();
+  current("Linea", line);
+  file("Linea").buffer().setDecimal("LIN:CODIGO", Decimal(8));
+  ASSERT_EQ(rel("Linea").update(), 0);
+  for (RecordPosition at : children) ASSERT_EQ(number("Terminado", at, "TER:LINEA"), Decimal(8)) << at;
+  EXPECT_EQ(number("Terminado", placeholder, "TER:LINEA"), Decimal(3));
+  // One change of the file, not a read and a write per record: the cost grows
+  // with the records, never with their square.
+  EXPECT_EQ(layer->recorded.replaceAlls["Terminado"], 1);
+  EXPECT_EQ(layer->recorded.puts["Terminado"], 0);
+  EXPECT_EQ(titles(), "");
+}
+
+TEST_F(UpdateIntegrity, ATransactionThatCannotStartNamesTheTableHeldElsewhere) {
+  baseline();
+  const RecordPosition line = linea(3);
+  terminado("T1", 3);
+  // Another station writes to the finished products, and only to them.
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open_v2(file("Terminado").file().path().toUtf8().constData(), &other, SQLITE_OPEN_READWRITE,
+                            nullptr),
+            SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  current("Linea", line);
+  file("Linea").buffer().setDecimal("LIN:CODIGO", Decimal(7));
+  EXPECT_NE(rel("Linea").update(), 0);
+  sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(other);
+  ASSERT_EQ(script.shown().size(), 1u);
+  EXPECT_EQ(script.shown().back().title(), "Transacción Cancelada");
+  EXPECT_TRUE(script.shown().back().text().contains("sobre tabla " + file("Terminado").name() + "."))
+      << script.shown().back().text().toStdString();
 }
 
 TEST_F(UpdateIntegrity, BasicCodeReachesLinesPurchasesProductionsAndComponentB) {
