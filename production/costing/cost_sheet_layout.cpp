@@ -38,9 +38,10 @@ class LayoutBuilder {
   }
 
   // A prompt of the heading and its value beside it.
-  void headingRow(int y, const QString& prompt, int id, const QString& picture, int width) {
+  void headingRow(int y, const QString& prompt, int id, const QString& picture, int width,
+                  TextAlignment alignment = TextAlignment::Left) {
     text(kHeading, prompt, {0, y, kValueX, kRow});
-    value(id, kHeading, picture, {kValueX, y, width, kRow});
+    value(id, kHeading, picture, {kValueX, y, width, kRow}, alignment);
   }
 
   Report& report() { return r_; }
@@ -70,12 +71,12 @@ void heading(LayoutBuilder& b) {
   y += kRow;
   b.headingRow(y, u"Observaciones:"_s, kRemarks, u"s50"_s, kWidth - kValueX);
   y += kRow;
-  b.headingRow(y, u"Cantidad teórica a producir:"_s, kQuantity, u"n7.3"_s, 800);
+  b.headingRow(y, u"Cantidad teórica a producir:"_s, kQuantity, u"n7.3"_s, 800, TextAlignment::Right);
   y += kRow;
   b.headingRow(y, u"Componente \"B\":"_s, kComponentB, u"s13"_s, 1200);
   b.value(kComponentBDescription, kHeading, u"s50"_s, {kValueX + 1250, y, kWidth - kValueX - 1250, kRow});
   y += kRow;
-  b.headingRow(y, u"Peso específico:"_s, kSpecificWeight, u"n7.4"_s, 800);
+  b.headingRow(y, u"Peso específico:"_s, kSpecificWeight, u"n7.4"_s, 800, TextAlignment::Right);
 
   // The box of the components with its column titles.
   y = 2000;
