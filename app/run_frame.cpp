@@ -2,6 +2,7 @@
 
 #include "exchange/exchange_procedures.h"
 #include "masterdata/masterdata_windows.h"
+#include "production/production_procedures.h"
 #include "shell/browse/list_catalogue.h"
 #include "shell/browse/list_procedure.h"
 #include "shell/frame/stored_frame_data.h"
@@ -16,6 +17,7 @@ void registerProcedures(ProcedureRegistry& registry, Program& program) {
   // Each subsystem adds its windows and processes here as they are built; an
   // entry of the menu whose procedure is missing stays disabled.
   registerExchangeProcedures(registry, program.files());
+  registerProductionProcedures(registry, program.files());
   ListCatalogue lists;
   addMasterdataLists(lists);
   lists.forEach([&](const QString& procedure, const ListCatalogue::Declaration& declaration) {

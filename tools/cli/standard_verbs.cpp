@@ -1,5 +1,6 @@
 // Every verb of bravent-cli, in the order its help lists them. A subsystem's
 // verbs are declared here with one line each.
+#include "tools/cli/costing_verbs.h"
 #include "tools/cli/exchange_verbs.h"
 #include "tools/cli/list_verbs.h"
 #include "tools/cli/table_verbs.h"
@@ -16,6 +17,7 @@ const VerbRegistry& standardVerbs() {
     r.add(tableDeleteVerb());
     r.add(tableChangeVerb());
     r.add(listVerb());
+    r.add(formulaCostVerb());
     r.add(formulaSheetVerb());
     return r;
   }();

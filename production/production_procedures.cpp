@@ -1,0 +1,15 @@
+#include "production/production_procedures.h"
+
+#include "production/costing/costo_formula_procedure.h"
+#include "shell/procedure_registry.h"
+
+using namespace Qt::StringLiterals;
+
+namespace bv {
+
+void registerProductionProcedures(ProcedureRegistry& registry, FileManagers& files) {
+  registry.add(u"CostoFormula"_s,
+               [&files](ProcedureStart start) { return runCostoFormula(files, std::move(start)); });
+}
+
+}  // namespace bv
