@@ -53,8 +53,11 @@ bool TerminadoFormBehaviour::fieldAccepted(FormWindow& form, FieldControl& contr
 }
 
 void TerminadoFormBehaviour::lookupCancelled(FormWindow& form, FieldControl& control) {
-  // The user chose no line: the entry keeps a code that may name none, and
-  // shows so without a further message.
+  // The list may have left another record in the buffers: the descriptions
+  // go back to what the codes on screen name.
+  form.refresh();
+  // No line chosen: the entry keeps a code that may name none, and shows so
+  // without a further message.
   if (control.name().compare(kLine, Qt::CaseInsensitive) == 0) checkLine(form, false);
 }
 

@@ -219,16 +219,29 @@ TEST_F(TerminadoTest, ALineThatDoesNotExistIsMarkedRedUntilAnExistingOneIsGiven)
   type(line, u"9"_s);
   ListWindow* lines = picking();
   ASSERT_NE(lines, list);
+  {
+    ContextGuard guard(context);
+    lines->setCurrentRow(0);
+  }
   click(lines, u"?Close"_s);
   EXPECT_TRUE(form()->isMarked(u"TER:LINEA"_s));
   EXPECT_EQ(line->palette().color(QPalette::Text), QColor(255, 0, 0));
   EXPECT_TRUE(line->hasFocus());
+  EXPECT_EQ(shown("?LIN:DESCRIPCION"), QString());
   // A line on file removes the mark and shows its description at once.
   type(line, u"7"_s);
   EXPECT_EQ(openCount<ListWindow>(), 1);
   EXPECT_FALSE(form()->isMarked(u"TER:LINEA"_s));
   EXPECT_EQ(line->palette().color(QPalette::Text), before);
   EXPECT_EQ(shown("?LIN:DESCRIPCION"), u"EPOXI"_s);
+  // Away from a line on file and back to none: marked again, and the line
+  // beside it is no longer shown.
+  type(line, u"9"_s);
+  click(picking(), u"?Close"_s);
+  EXPECT_TRUE(form()->isMarked(u"TER:LINEA"_s));
+  EXPECT_EQ(shown("?LIN:DESCRIPCION"), QString());
+  type(line, u"7"_s);
+  EXPECT_FALSE(form()->isMarked(u"TER:LINEA"_s));
 
   // Should the line vanish between the lookup and the rule, the rule's
   // message is shown, the entry is marked and the focus stays.
