@@ -1,8 +1,10 @@
 #include "masterdata/masterdata_windows.h"
 
 #include "masterdata/basicos/basicos_windows.h"
+#include "masterdata/carta/carta_windows.h"
 #include "masterdata/linea/linea_windows.h"
 #include "masterdata/marca/marca_windows.h"
+#include "masterdata/terminado/terminado_windows.h"
 
 namespace bv {
 
@@ -11,6 +13,8 @@ void addMasterdataLists(ListCatalogue& catalogue) {
   catalogue.add(u"BrowseBasicos"_s, basicos::browseBasicos);
   catalogue.add(u"BrowseLinea"_s, linea::browseLinea);
   catalogue.add(u"BrowseMarca"_s, marca::browseMarca);
+  catalogue.add(u"BrowseTerminado"_s, terminado::browseTerminado);
+  catalogue.add(u"BrowseCarta"_s, carta::browseCarta);
 }
 
 }  // namespace bv

@@ -32,6 +32,9 @@ class FormBehaviour {
   // An entry's value went into the buffer and its lookup, if any, is done.
   // False keeps the focus on the entry.
   virtual bool fieldAccepted(FormWindow&, FieldControl&) { return true; }
+  // The list an entry's lookup opened was cancelled: the entry keeps its
+  // value, which may name no record, and the focus stays on it.
+  virtual void lookupCancelled(FormWindow&, FieldControl&) {}
   // Before the record is written on OK; false keeps the form open.
   virtual bool completing(FormWindow&) { return true; }
   // Before a delete is confirmed; false refuses it (the hook shows why).

@@ -101,6 +101,7 @@ QCoro::Task<bool> FormWindow::lookUp(FieldControl* control, bool direct) {
   if (response != kRequestCompleted) {
     // Cancelled: the form stays as it was, with the focus on the entry.
     control->showBuffer();
+    behaviour_->lookupCancelled(*this, *control);
     focusControl(control);
     co_return false;
   }

@@ -1,6 +1,7 @@
 // lista: a list window's rows without a screen, exactly as the window shows
 // them on the same data.
 #include "masterdata/basicos/basicos_windows.h"
+#include "masterdata/terminado/terminado_windows.h"
 #include "shell/browse/list_window.h"
 #include "shell/request_codes.h"
 #include "storage/errors/error_manager.h"
@@ -19,14 +20,14 @@ class ListVerbTest : public CliTest {
   void SetUp() override { fillDemo(); }
 
   // What the list window shows on the demo data, every row, shown columns only.
-  QList<QStringList> windowRows(int tab) {
+  QList<QStringList> windowRows(int tab, const ListDeclaration& declaration = basicos::browseBasicos()) {
     auto layer = FileLayer::createSqlite({data.path(), data.path()});
     FileManagers files(*layer);
     RelationManagers relations(files);
     const ContextId context = ExecutionContext::create();
     ContextGuard guard(context);
     setGlobalRequest(kNoRequest);
-    std::unique_ptr<ListWindow> list = makeList(basicos::browseBasicos(), relations);
+    std::unique_ptr<ListWindow> list = makeList(declaration, relations);
     EXPECT_NE(list, nullptr);
     QList<QStringList> rows;
     if (!list) return rows;
@@ -81,6 +82,34 @@ TEST_F(ListVerbTest, TheLocatorAndAQueryOnTheNetCostNarrowOrPositionTheRows) {
   ASSERT_FALSE(rows.isEmpty());
   for (const QStringList& row : rows)
     EXPECT_GT(Decimal::parse(QString(row[9]).remove(u',')).value_or(Decimal()), Decimal(100));
+}
+
+TEST_F(ListVerbTest, ShowsTheFinishedProductsWithTheirLineAndChartAsTheWindowDoesInEachOrder) {
+  // A product with neither chart nor brand stays, blank beside its chart code.
+  const QString extra = file(u"extra.csv"_s, u"TER:CODIGO,TER:DESCRIPCION,TER:LINEA,TER:SISTEMA\r\n"
+                                              u"ZZSUELTO,Producto Suelto,1,E\r\n"_s);
+  ASSERT_EQ(cli({u"tabla-importa"_s, u"Terminado"_s, extra}).status, 0);
+  const qsizetype products = csvLists(exportTable(u"Terminado"_s)).size() - 1;
+  for (int tab = 1; tab <= 5; ++tab) {
+    const CliResult r = cli({u"lista"_s, u"BrowseTerminado"_s, u"--pestana"_s, QString::number(tab)});
+    ASSERT_EQ(r.status, 0);
+    QList<QStringList> rows = csvLists(r.out);
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_EQ(rows.takeFirst(), (QStringList{u"Código"_s, u"Descripción"_s, u"Cod"_s, u"Descripción"_s, u"Cod"_s,
+                                             u"Descripción"_s, u"Sistema"_s}));
+    EXPECT_EQ(rows.size(), products) << "tab " << tab;
+    EXPECT_EQ(rows, windowRows(tab, terminado::browseTerminado())) << "tab " << tab;
+    EXPECT_TRUE(rows.contains(QStringList{u"ZZSUELTO"_s, u"Producto Suelto"_s, u"1"_s, u"Látex Interior"_s, u"0"_s,
+                                          QString(), u"E"_s}));
+  }
+  // The line tab in line order, starting at the line typed into its locator.
+  const CliResult r =
+      cli({u"lista"_s, u"BrowseTerminado"_s, u"--pestana"_s, u"3"_s, u"--localizador"_s, u"12"_s});
+  ASSERT_EQ(r.status, 0);
+  const QList<QStringList> rows = csvLists(r.out).mid(1);
+  ASSERT_FALSE(rows.isEmpty());
+  EXPECT_EQ(rows.front().value(2), u"12"_s);
+  for (qsizetype i = 1; i < rows.size(); ++i) EXPECT_LE(rows[i - 1][2].toInt(), rows[i][2].toInt());
 }
 
 TEST_F(ListVerbTest, AnUnknownListTabOrQueryIsWrongUsage) {
