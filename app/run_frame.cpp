@@ -16,6 +16,7 @@ void registerProcedures(ProcedureRegistry& registry, Program& program) {
   // Each subsystem adds its windows and processes here as they are built; an
   // entry of the menu whose procedure is missing stays disabled.
   registerExchangeProcedures(registry, program.files());
+  registerMasterdataForms(registry, program.relations());
   ListCatalogue lists;
   addMasterdataLists(lists);
   lists.forEach([&](const QString& procedure, const ListCatalogue::Declaration& declaration) {

@@ -1,8 +1,12 @@
 #include "masterdata/masterdata_windows.h"
 
 #include "masterdata/basicos/basicos_windows.h"
+#include "masterdata/dolar/dolar_windows.h"
 #include "masterdata/linea/linea_windows.h"
 #include "masterdata/marca/marca_windows.h"
+#include "masterdata/parametros/parametros_windows.h"
+#include "masterdata/relacion/relacion_windows.h"
+#include "shell/frame/menu_tree.h"
 
 namespace bv {
 
@@ -11,6 +15,13 @@ void addMasterdataLists(ListCatalogue& catalogue) {
   catalogue.add(u"BrowseBasicos"_s, basicos::browseBasicos);
   catalogue.add(u"BrowseLinea"_s, linea::browseLinea);
   catalogue.add(u"BrowseMarca"_s, marca::browseMarca);
+  catalogue.add(u"BrowseDolar"_s, dolar::browseDolar);
+  catalogue.add(u"BrowRel"_s, relacion::browRel);
+}
+
+void registerMasterdataForms(ProcedureRegistry& registry, RelationManagers& relations) {
+  registry.addWindow(procedure_names::kParametros, parametros::parametersWindow(parametros::parametros, relations));
+  registry.addWindow(procedure_names::kImpuestos, parametros::parametersWindow(parametros::impuestos, relations));
 }
 
 }  // namespace bv

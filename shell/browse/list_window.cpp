@@ -99,7 +99,9 @@ void ListWindow::build() {
     locators_.push_back(entry);
     sheet_->addTab(page, order.tab);
   }
-  if (declaration_.orders.size() <= 1) sheet_->tabBar()->setVisible(declaration_.orders.size() == 1);
+  // A single order without a tab caption is a list without tabs.
+  if (declaration_.orders.size() <= 1)
+    sheet_->tabBar()->setVisible(declaration_.orders.size() == 1 && !declaration_.orders.front().tab.isEmpty());
   sheet_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   layout->addWidget(sheet_);
   connect(sheet_, &QTabWidget::currentChanged, this, [this](int index) {
