@@ -138,8 +138,12 @@ WindowFactory parametersWindow(std::function<const FormDeclaration&()> declarati
     const bool ready = window->prepare();
     paramet.close();
     if (!ready) return nullptr;
-    window->setWindowTitle(
-        parametersTitle(window->windowTitle(), request, file.buffer().decimal(u"PAR:ALICUOTA_DEL_IVA"_s)));
+    const QString title =
+        parametersTitle(window->windowTitle(), request, file.buffer().decimal(u"PAR:ALICUOTA_DEL_IVA"_s));
+    window->setWindowTitle(title);
+    // The taxes form is narrower than its title: the title is read whole.
+    constexpr int kTitleBarFurniture = 90;  // the window's icon and close button
+    window->setMinimumWidth(window->fontMetrics().horizontalAdvance(title) + kTitleBarFurniture);
     return window;
   };
 }

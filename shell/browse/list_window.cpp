@@ -134,10 +134,10 @@ void ListWindow::build() {
     const int section = static_cast<int>(i);
     // At least as wide as its header, so every header can be read.
     const int headerWidth = fontMetrics().horizontalAdvance(c.header) + 12;
-    // A number is never cut: its column holds every digit its picture shows.
+    // A number or a date is never cut: its column holds every digit its picture shows.
     const Picture& picture = columns_->picture(section);
-    const int digitsWidth =
-        picture.isNumeric() ? fontMetrics().horizontalAdvance(QString(picture.width(), u'9')) + 12 : 0;
+    const bool digits = picture.isNumeric() || picture.kind() == Picture::Kind::Date;
+    const int digitsWidth = digits ? fontMetrics().horizontalAdvance(QString(picture.width(), u'9')) + 12 : 0;
     header->resizeSection(section, std::max({dialogUnits(*this, c.width), headerWidth, digitsWidth, 4}));
     header->setSectionResizeMode(section, c.resizable ? QHeaderView::Interactive : QHeaderView::Fixed);
   }
