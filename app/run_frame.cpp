@@ -18,6 +18,7 @@ void registerProcedures(ProcedureRegistry& registry, Program& program) {
   // entry of the menu whose procedure is missing stays disabled.
   registerExchangeProcedures(registry, program.files());
   registerProductionProcedures(registry, program.files());
+  registerMasterdataForms(registry, program.relations());
   ListCatalogue lists;
   addMasterdataLists(lists);
   lists.forEach([&](const QString& procedure, const ListCatalogue::Declaration& declaration) {

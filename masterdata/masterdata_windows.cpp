@@ -2,9 +2,13 @@
 
 #include "masterdata/basicos/basicos_windows.h"
 #include "masterdata/carta/carta_windows.h"
+#include "masterdata/dolar/dolar_windows.h"
 #include "masterdata/linea/linea_windows.h"
 #include "masterdata/marca/marca_windows.h"
+#include "masterdata/parametros/parametros_windows.h"
+#include "masterdata/relacion/relacion_windows.h"
 #include "masterdata/terminado/terminado_windows.h"
+#include "shell/frame/menu_tree.h"
 
 namespace bv {
 
@@ -15,6 +19,13 @@ void addMasterdataLists(ListCatalogue& catalogue) {
   catalogue.add(u"BrowseMarca"_s, marca::browseMarca);
   catalogue.add(u"BrowseTerminado"_s, terminado::browseTerminado);
   catalogue.add(u"BrowseCarta"_s, carta::browseCarta);
+  catalogue.add(u"BrowseDolar"_s, dolar::browseDolar);
+  catalogue.add(u"BrowRel"_s, relacion::browRel);
+}
+
+void registerMasterdataForms(ProcedureRegistry& registry, RelationManagers& relations) {
+  registry.addWindow(procedure_names::kParametros, parametros::parametersWindow(parametros::parametros, relations));
+  registry.addWindow(procedure_names::kImpuestos, parametros::parametersWindow(parametros::impuestos, relations));
 }
 
 }  // namespace bv

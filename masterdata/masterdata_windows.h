@@ -5,6 +5,11 @@
 
 namespace bv {
 
+class ProcedureRegistry;
+class RelationManagers;
+
 void addMasterdataLists(ListCatalogue& catalogue);
+// The forms the menu starts on their own (the parameters and taxes forms).
+void registerMasterdataForms(ProcedureRegistry& registry, RelationManagers& relations);
 
 }  // namespace bv

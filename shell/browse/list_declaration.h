@@ -218,6 +218,9 @@ struct ListDeclaration {
   // Printing from the list ("&Imprimir"); none: no print button.
   std::function<void(ListWindow&)> print;
   bool enterAsTab = false;
+  // Whether the frame's toolbar buttons act on the list; a list that answers
+  // only to its own buttons says no.
+  bool takesToolbar = true;
   // The list reads a global its caller sets just before opening it (the
   // products of one line): it cannot be shown on its own.
   bool needsCaller = false;

@@ -237,7 +237,7 @@ void ListWindow::showToolbox() {
 }
 
 bool ListWindow::takesToolbarAction(ToolbarAction action) const {
-  if (calling_) return false;
+  if (calling_ || !declaration_.takesToolbar) return false;
   const bool hasRows = !rows().empty();
   switch (action) {
     case ToolbarAction::Insert: return isConnected(ListAction::Insert);

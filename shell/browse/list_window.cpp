@@ -99,7 +99,9 @@ void ListWindow::build() {
     locators_.push_back(entry);
     sheet_->addTab(page, order.tab);
   }
-  if (declaration_.orders.size() <= 1) sheet_->tabBar()->setVisible(declaration_.orders.size() == 1);
+  // A single order without a tab caption is a list without tabs.
+  if (declaration_.orders.size() <= 1)
+    sheet_->tabBar()->setVisible(declaration_.orders.size() == 1 && !declaration_.orders.front().tab.isEmpty());
   sheet_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   layout->addWidget(sheet_);
   connect(sheet_, &QTabWidget::currentChanged, this, [this](int index) {
@@ -132,10 +134,10 @@ void ListWindow::build() {
     const int section = static_cast<int>(i);
     // At least as wide as its header, so every header can be read.
     const int headerWidth = fontMetrics().horizontalAdvance(c.header) + 12;
-    // A number is never cut: its column holds every digit its picture shows.
+    // A number or a date is never cut: its column holds every digit its picture shows.
     const Picture& picture = columns_->picture(section);
-    const int digitsWidth =
-        picture.isNumeric() ? fontMetrics().horizontalAdvance(QString(picture.width(), u'9')) + 12 : 0;
+    const bool digits = picture.isNumeric() || picture.kind() == Picture::Kind::Date;
+    const int digitsWidth = digits ? fontMetrics().horizontalAdvance(QString(picture.width(), u'9')) + 12 : 0;
     header->resizeSection(section, std::max({dialogUnits(*this, c.width), headerWidth, digitsWidth, 4}));
     header->setSectionResizeMode(section, c.resizable ? QHeaderView::Interactive : QHeaderView::Fixed);
   }

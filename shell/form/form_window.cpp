@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -66,6 +67,8 @@ void FormWindow::build() {
     buildTab(page, tab);
     sheet_->addTab(page, tab.caption);
   }
+  // A single tab without a caption is a form without tabs.
+  if (declaration_.tabs.size() == 1 && declaration_.tabs.front().caption.isEmpty()) sheet_->tabBar()->hide();
   layout->addWidget(sheet_);
 
   buttonRow_ = new QWidget(this);

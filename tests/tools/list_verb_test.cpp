@@ -112,6 +112,21 @@ TEST_F(ListVerbTest, ShowsTheFinishedProductsWithTheirLineAndChartAsTheWindowDoe
   for (qsizetype i = 1; i < rows.size(); ++i) EXPECT_LE(rows[i - 1][2].toInt(), rows[i][2].toInt());
 }
 
+TEST_F(ListVerbTest, TheDollarRatesAndTheRelationsAnswerByTheirProcedureNames) {
+  CliResult r = cli({u"lista"_s, u"BrowseDolar"_s});
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  QList<QStringList> rows = csvLists(r.out);
+  ASSERT_EQ(rows.size(), 31);  // the header and thirty days
+  EXPECT_EQ(rows[0], (QStringList{u"Fecha"_s, u"Cotizacion"_s}));
+  EXPECT_EQ(rows[1][1], u"880.0000"_s);  // the oldest day first
+  r = cli({u"lista"_s, u"BrowRel"_s});
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  EXPECT_EQ(csvLists(r.out), (QList<QStringList>{{u"Litros"_s, u"Cod Final"_s},
+                                                 {u"1"_s, u"A"_s},
+                                                 {u"4"_s, u"B"_s},
+                                                 {u"20"_s, u"C"_s}}));
+}
+
 TEST_F(ListVerbTest, AnUnknownListTabOrQueryIsWrongUsage) {
   EXPECT_EQ(cli({u"lista"_s, u"BrowseNada"_s}).status, 2);
   EXPECT_EQ(cli({u"lista"_s, u"BrowseBasicos"_s, u"--pestana"_s, u"3"_s}).status, 2);
