@@ -1,6 +1,7 @@
 // lista: a list window's rows without a screen, exactly as the window shows
 // them on the same data.
 #include "masterdata/basicos/basicos_windows.h"
+#include "masterdata/clientes/clientes_windows.h"
 #include "shell/browse/list_window.h"
 #include "shell/request_codes.h"
 #include "storage/errors/error_manager.h"
@@ -19,14 +20,14 @@ class ListVerbTest : public CliTest {
   void SetUp() override { fillDemo(); }
 
   // What the list window shows on the demo data, every row, shown columns only.
-  QList<QStringList> windowRows(int tab) {
+  QList<QStringList> windowRows(const ListDeclaration& declaration, int tab) {
     auto layer = FileLayer::createSqlite({data.path(), data.path()});
     FileManagers files(*layer);
     RelationManagers relations(files);
     const ContextId context = ExecutionContext::create();
     ContextGuard guard(context);
     setGlobalRequest(kNoRequest);
-    std::unique_ptr<ListWindow> list = makeList(basicos::browseBasicos(), relations);
+    std::unique_ptr<ListWindow> list = makeList(declaration, relations);
     EXPECT_NE(list, nullptr);
     QList<QStringList> rows;
     if (!list) return rows;
@@ -59,7 +60,7 @@ TEST_F(ListVerbTest, ShowsTheBasicProductsAsTheWindowDoesInEachOrder) {
                                              u"Línea"_s, u"Boni 1"_s, u"Boni 2"_s, u"Boni 3"_s, u"Costo Neto"_s,
                                              u"Margen"_s, u"Columna en Excel"_s}));
     EXPECT_EQ(rows.size(), csvRows(exportTable(u"Basicos"_s)).size());
-    EXPECT_EQ(rows, windowRows(tab)) << "tab " << tab;
+    EXPECT_EQ(rows, windowRows(basicos::browseBasicos(), tab)) << "tab " << tab;
   }
 }
 
@@ -81,6 +82,43 @@ TEST_F(ListVerbTest, TheLocatorAndAQueryOnTheNetCostNarrowOrPositionTheRows) {
   ASSERT_FALSE(rows.isEmpty());
   for (const QStringList& row : rows)
     EXPECT_GT(Decimal::parse(QString(row[9]).remove(u',')).value_or(Decimal()), Decimal(100));
+}
+
+TEST_F(ListVerbTest, ShowsTheCustomersWithTheirTypeAsTheWindowDoesInEachOrder) {
+  // (A customer's technical sheet may hold line breaks: the rows are read as CSV.)
+  const qsizetype customers = csvLists(exportTable(u"Clientes"_s)).size() - 1;
+  ASSERT_GT(customers, 0);
+  for (int tab = 1; tab <= 5; ++tab) {
+    const CliResult r = cli({u"lista"_s, u"BrowseClientes"_s, u"--pestana"_s, QString::number(tab)});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    QList<QStringList> rows = csvLists(r.out);
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_EQ(rows.takeFirst(), (QStringList{u"Codigo"_s, u"Nombre"_s, u"Direccion"_s, u"Contacto"_s, u"Telefonos"_s,
+                                             u"E Mail"_s, u"Cod. Pos."_s, u"Localidad"_s, u"Web"_s, u"Codigo"_s,
+                                             u"Descripcion"_s}));
+    EXPECT_EQ(rows.size(), customers);
+    EXPECT_EQ(rows, windowRows(clientes::browseClientes(), tab)) << "tab " << tab;
+    // Every demo customer has a type on file: its description travels with it.
+    for (const QStringList& row : rows) EXPECT_FALSE(row.value(10).isEmpty()) << row.join(u',').toStdString();
+  }
+  // The type locator positions on the first customer of that type.
+  const CliResult r = cli({u"lista"_s, u"BrowseClientes"_s, u"--pestana"_s, u"3"_s, u"--localizador"_s, u"3"_s});
+  ASSERT_EQ(r.status, 0);
+  const QList<QStringList> rows = csvLists(r.out).mid(1);
+  ASSERT_FALSE(rows.isEmpty());
+  EXPECT_EQ(rows.front().value(9), u"3"_s);
+}
+
+TEST_F(ListVerbTest, ShowsTheCustomerTypesAndTheLocalities) {
+  for (const auto& [list, table] : {std::pair{u"BrowseTipoCli"_s, u"TipoCli"_s}, {u"BrowseLocalidad"_s, u"Localidad"_s}}) {
+    const CliResult r = cli({u"lista"_s, list, u"--pestana"_s, u"2"_s});
+    ASSERT_EQ(r.status, 0) << list.toStdString();
+    QList<QStringList> rows = csvLists(r.out);
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_EQ(rows.takeFirst(), (QStringList{u"Codigo"_s, u"Descripcion"_s}));
+    // By code, as the table exports them by its code key.
+    EXPECT_EQ(rows, csvLists(exportTable(table)).mid(1)) << list.toStdString();
+  }
 }
 
 TEST_F(ListVerbTest, AnUnknownListTabOrQueryIsWrongUsage) {
