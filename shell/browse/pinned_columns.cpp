@@ -53,19 +53,13 @@ class SidewaysScroll : public QObject {
   // The bar goes as far as the first unfixed column from which the rest fit
   // beside the fixed ones, and shows only while there is somewhere to go.
   void fit() {
-    int fixed = 0;
-    for (std::size_t i = 0; i < widths_.size(); ++i)
-      if (std::find(scrolling_.begin(), scrolling_.end(), static_cast<int>(i)) == scrolling_.end()) fixed += widths_[i];
-    const int room = table_.viewport()->width() - fixed;
-    int last = static_cast<int>(scrolling_.size()) - 1;
-    int rest = 0;
-    for (int k = last; k >= 0; --k) {
-      rest += widths_[static_cast<std::size_t>(scrolling_[static_cast<std::size_t>(k)])];
-      if (rest > room) break;
-      last = k;
-    }
-    bar_.setRange(0, last);
-    const bool needed = last > 0;
+    int room = table_.viewport()->width();
+    for (int width : widths_) room -= width;
+    int first = 0;
+    while (room < 0 && first + 1 < static_cast<int>(scrolling_.size()))
+      room += widths_[static_cast<std::size_t>(scrolling_[static_cast<std::size_t>(first++)])];
+    bar_.setRange(0, first);
+    const bool needed = first > 0;
     if (needed != bar_.isVisibleTo(bar_.parentWidget())) bar_.setVisible(needed);
   }
 
