@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QString>
 
+class QWidget;
+
 namespace bv {
 
 // The resource path of a system image, or an empty text when there is none.
@@ -14,5 +16,9 @@ QString systemImagePath(const QString& name);
 // The image; a null icon or pixmap when there is none.
 QIcon systemIcon(const QString& name);
 QPixmap systemPixmap(const QString& name);
+
+// A window's background image: drawn stretched over the window, behind its
+// controls, for as long as the window lives. Nothing when there is no such image.
+void showBackgroundImage(QWidget& window, const QString& name);
 
 }  // namespace bv

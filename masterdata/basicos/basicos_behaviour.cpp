@@ -1,10 +1,10 @@
 #include "masterdata/basicos/basicos_behaviour.h"
 
 #include "masterdata/modifica_formulas.h"
+#include "masterdata/related_record.h"
 #include "shell/browse/list_window.h"
 #include "shell/form/form_window.h"
 #include "storage/managers/file_managers.h"
-#include "storage/relations/linked_value.h"
 
 namespace bv::basicos {
 
@@ -33,12 +33,7 @@ void BasicosFormBehaviour::refreshing(FormWindow& form, bool finalPass) {
 }
 
 void showLineOfCode(FileManager& products, FileManager& lines) {
-  const FieldDef* code = lines.table().field(QStringView(u"LIN:CODIGO"));
-  const auto value = linkedValue(products.buffer().value(u"BAS:CODIGO"_s), *code);
-  lines.buffer().clear();
-  if (!value) return;
-  lines.buffer().setValue(*code, *value);
-  if (lines.tryFetch(lines.keyDef(u"LIN:KEYCOD"_s)) != 0) lines.buffer().clear();
+  readByCode(lines, u"LIN:KEYCOD"_s, u"LIN:CODIGO"_s, products.buffer().value(u"BAS:CODIGO"_s));
 }
 
 }  // namespace bv::basicos

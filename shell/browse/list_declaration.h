@@ -119,6 +119,8 @@ struct ListColumn {
   std::optional<ColumnAlign> headerAlign;  // the header's own alignment, where it differs
   QString group;    // the header of the group the column belongs to
   bool resizable = true;
+  // A fixed column: it stays in view while the list scrolls sideways.
+  bool pinned = false;
   // An icon column: the icon of each row, read from the row ("" no icon).
   std::function<QString(const WindowFields& row)> icon;
   // A colour column: the four colours of each row, read from the row.
@@ -141,6 +143,10 @@ struct ListColumn {
   }
   ListColumn& fixed() {
     resizable = false;
+    return *this;
+  }
+  ListColumn& pin() {
+    pinned = true;
     return *this;
   }
   ListColumn& inGroup(QString name) {
@@ -201,6 +207,7 @@ struct ListQueryField {
 struct ListDeclaration {
   QString procedure;  // "BrowseMarca": reported to the error manager while it runs
   QString caption;    // "Tabla de Marcas"
+  QString background;  // the window's background image ("wizBck02.gif"); empty: none
   ListView view;
   std::vector<ListOrder> orders;  // the first is the default
   std::vector<ListColumn> columns;

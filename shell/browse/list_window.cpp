@@ -3,6 +3,7 @@
 
 #include "shell/browse/list_columns.h"
 #include "shell/browse/locator.h"
+#include "shell/browse/pinned_columns.h"
 #include "shell/call_window.h"
 #include "shell/field_access.h"
 #include "shell/system_images.h"
@@ -57,6 +58,7 @@ ListWindow::ListWindow(const ListDeclaration& declaration, RelationManagers& rel
   appliedLocator_.resize(declaration.orders.size());
   columns_ = std::make_unique<ListColumns>(declaration_, relations.files(), *fields_);
   build();
+  showBackgroundImage(*this, declaration_.background);
 }
 
 ListWindow::~ListWindow() {
@@ -157,7 +159,7 @@ void ListWindow::build() {
     else if (isConnected(ListAction::Change))
       ask(kChangeRecord);
   });
-  listRow->addWidget(table_);
+  addListBox(*listRow, *table_, declaration_.columns);
   scroll_ = new QScrollBar(Qt::Vertical, this);
   scroll_->setObjectName(QStringLiteral("?Browse:1:Scroll"));
   scroll_->setRange(0, 100);
@@ -340,6 +342,9 @@ void ListWindow::updateButtons() {
 }
 
 bool ListWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The rows fit the list box, whatever changed its height (the window, or a
+  // scroll bar shown below it).
+  if (event->type() == QEvent::Resize && watched == table_->viewport() && isVisible()) fitPage();
   if (event->type() == QEvent::Wheel && watched == table_->viewport()) {
     const auto* wheel = static_cast<QWheelEvent*>(event);
     ContextGuard guard(context_);

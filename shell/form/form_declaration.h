@@ -112,6 +112,7 @@ struct FormDeclaration {
   QString procedure;  // "UpdateMarca": reported to the error manager while it runs
   QString caption;    // "Update Marca File"
   QString table;      // the primary table: "Marca"
+  QString background;  // the window's background image ("wizBck02.gif"); empty: none
   std::vector<FormTab> tabs;
   // Further tables whose relation managers the form opens beside its own.
   QStringList opens;

@@ -37,6 +37,7 @@ FormWindow::FormWindow(const FormDeclaration& declaration, RelationManagers& rel
   fields_ = std::make_unique<WindowFields>(relations.files(), &behaviour_->values());
   keepOnlyCloseButton(*this);  // a form is closed, never minimised or maximised
   build();
+  showBackgroundImage(*this, declaration_.background);
   setWindowTitle(title());
 }
 

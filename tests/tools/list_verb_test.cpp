@@ -1,6 +1,7 @@
 // lista: a list window's rows without a screen, exactly as the window shows
 // them on the same data.
 #include "masterdata/basicos/basicos_windows.h"
+#include "masterdata/clientes/clientes_windows.h"
 #include "masterdata/terminado/terminado_windows.h"
 #include "shell/browse/list_window.h"
 #include "shell/request_codes.h"
@@ -125,6 +126,43 @@ TEST_F(ListVerbTest, TheDollarRatesAndTheRelationsAnswerByTheirProcedureNames) {
                                                  {u"1"_s, u"A"_s},
                                                  {u"4"_s, u"B"_s},
                                                  {u"20"_s, u"C"_s}}));
+}
+
+TEST_F(ListVerbTest, ShowsTheCustomersWithTheirTypeAsTheWindowDoesInEachOrder) {
+  // (A customer's technical sheet may hold line breaks: the rows are read as CSV.)
+  const qsizetype customers = csvLists(exportTable(u"Clientes"_s)).size() - 1;
+  ASSERT_GT(customers, 0);
+  for (int tab = 1; tab <= 5; ++tab) {
+    const CliResult r = cli({u"lista"_s, u"BrowseClientes"_s, u"--pestana"_s, QString::number(tab)});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    QList<QStringList> rows = csvLists(r.out);
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_EQ(rows.takeFirst(), (QStringList{u"Codigo"_s, u"Nombre"_s, u"Direccion"_s, u"Contacto"_s, u"Telefonos"_s,
+                                             u"E Mail"_s, u"Cod. Pos."_s, u"Localidad"_s, u"Web"_s, u"Codigo"_s,
+                                             u"Descripcion"_s}));
+    EXPECT_EQ(rows.size(), customers);
+    EXPECT_EQ(rows, windowRows(tab, clientes::browseClientes())) << "tab " << tab;
+    // Every demo customer has a type on file: its description travels with it.
+    for (const QStringList& row : rows) EXPECT_FALSE(row.value(10).isEmpty()) << row.join(u',').toStdString();
+  }
+  // The type locator positions on the first customer of that type.
+  const CliResult r = cli({u"lista"_s, u"BrowseClientes"_s, u"--pestana"_s, u"3"_s, u"--localizador"_s, u"3"_s});
+  ASSERT_EQ(r.status, 0);
+  const QList<QStringList> rows = csvLists(r.out).mid(1);
+  ASSERT_FALSE(rows.isEmpty());
+  EXPECT_EQ(rows.front().value(9), u"3"_s);
+}
+
+TEST_F(ListVerbTest, ShowsTheCustomerTypesAndTheLocalities) {
+  for (const auto& [list, table] : {std::pair{u"BrowseTipoCli"_s, u"TipoCli"_s}, {u"BrowseLocalidad"_s, u"Localidad"_s}}) {
+    const CliResult r = cli({u"lista"_s, list, u"--pestana"_s, u"2"_s});
+    ASSERT_EQ(r.status, 0) << list.toStdString();
+    QList<QStringList> rows = csvLists(r.out);
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_EQ(rows.takeFirst(), (QStringList{u"Codigo"_s, u"Descripcion"_s}));
+    // By code, as the table exports them by its code key.
+    EXPECT_EQ(rows, csvLists(exportTable(table)).mid(1)) << list.toStdString();
+  }
 }
 
 TEST_F(ListVerbTest, AnUnknownListTabOrQueryIsWrongUsage) {
