@@ -139,7 +139,10 @@ void ListWindow::build() {
     // A number or a date is never cut: its column holds every digit its picture shows.
     const Picture& picture = columns_->picture(section);
     const bool digits = picture.isNumeric() || picture.kind() == Picture::Kind::Date;
-    const int digitsWidth = digits ? fontMetrics().horizontalAdvance(QString(picture.width(), u'9')) + 12 : 0;
+    int digitsWidth = digits ? fontMetrics().horizontalAdvance(QString(picture.width(), u'9')) + 12 : 0;
+    // A short code in a column the user cannot widen is shown whole too.
+    if (!c.resizable && picture.kind() == Picture::Kind::Text && picture.width() <= 20)
+      digitsWidth = fontMetrics().horizontalAdvance(QString(picture.width(), u'M')) * 3 / 4 + 12;
     header->resizeSection(section, std::max({dialogUnits(*this, c.width), headerWidth, digitsWidth, 4}));
     header->setSectionResizeMode(section, c.resizable ? QHeaderView::Interactive : QHeaderView::Fixed);
   }
