@@ -23,7 +23,7 @@ FormField codeEntry(const QString& prompt, const QString& field, const QString& 
 // basic products, the volume left to "Calcular Peso Específico".
 LineListDeclaration componentLines() {
   LineColumn code =
-      LineColumn::of(u"FOR2:CODIGO_BASICO"_s, 57, u"Código básico"_s, u"s13"_s).editedAs(CellEditor::Text);
+      LineColumn::of(u"FOR2:CODIGO_BASICO"_s, 62, u"Código básico"_s, u"s13"_s).editedAs(CellEditor::Text);
   code.lookup = FormLookup{.key = u"BAS:KEYCOD"_s, .field = u"BAS:CODIGO"_s, .list = basicos::browseBasicos};
   return LineListDeclaration{
       .table = u"Formula2"_s,
