@@ -21,6 +21,7 @@ void registerProcedures(ProcedureRegistry& registry, Program& program) {
   registerMasterdataForms(registry, program.relations());
   ListCatalogue lists;
   addMasterdataLists(lists);
+  addProductionLists(lists);
   lists.forEach([&](const QString& procedure, const ListCatalogue::Declaration& declaration) {
     registry.addWindow(procedure, listWindow(declaration, program.relations()));
   });

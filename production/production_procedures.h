@@ -4,8 +4,11 @@
 namespace bv {
 
 class FileManagers;
+class ListCatalogue;
 class ProcedureRegistry;
 
 void registerProductionProcedures(ProcedureRegistry& registry, FileManagers& files);
+// The production lists by procedure name, for the frame's menu and the headless runner.
+void addProductionLists(ListCatalogue& catalogue);
 
 }  // namespace bv

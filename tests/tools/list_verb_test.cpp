@@ -3,6 +3,7 @@
 #include "masterdata/basicos/basicos_windows.h"
 #include "masterdata/clientes/clientes_windows.h"
 #include "masterdata/terminado/terminado_windows.h"
+#include "production/formulas/formulas_windows.h"
 #include "shell/browse/list_window.h"
 #include "shell/request_codes.h"
 #include "storage/errors/error_manager.h"
@@ -162,6 +163,19 @@ TEST_F(ListVerbTest, ShowsTheCustomerTypesAndTheLocalities) {
     EXPECT_EQ(rows.takeFirst(), (QStringList{u"Codigo"_s, u"Descripcion"_s}));
     // By code, as the table exports them by its code key.
     EXPECT_EQ(rows, csvLists(exportTable(table)).mid(1)) << list.toStdString();
+  }
+}
+
+TEST_F(ListVerbTest, ShowsTheFormulasWithTheirProductAsTheWindowDoesInEachOrder) {
+  for (int tab : {1, 2, 3}) {
+    const CliResult r = cli({u"lista"_s, u"BrowseFormulas"_s, u"--pestana"_s, QString::number(tab)});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    QList<QStringList> rows = csvLists(r.out);
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_EQ(rows.takeFirst().mid(0, 4),
+              (QStringList{u"M"_s, u"Código formula"_s, u"Código Terminado"_s, u"Descripción"_s}));
+    EXPECT_FALSE(rows.isEmpty());
+    EXPECT_EQ(rows, windowRows(tab, formulas::browseFormulas())) << tab;
   }
 }
 

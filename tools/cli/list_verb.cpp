@@ -1,5 +1,6 @@
 // lista: the rows of a list window as that window shows them.
 #include "masterdata/masterdata_windows.h"
+#include "production/production_procedures.h"
 #include "shell/browse/list_output.h"
 #include "tools/cli/csv_format.h"
 #include "tools/cli/data_session.h"
@@ -16,6 +17,7 @@ const ListCatalogue& programLists() {
   static const ListCatalogue lists = [] {
     ListCatalogue c;
     addMasterdataLists(c);
+    addProductionLists(c);
     return c;
   }();
   return lists;
