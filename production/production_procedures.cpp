@@ -1,5 +1,6 @@
 #include "production/production_procedures.h"
 
+#include "production/compras/compras_windows.h"
 #include "production/costing/costo_formula_procedure.h"
 #include "production/formulas/formulas_windows.h"
 #include "shell/browse/list_catalogue.h"
@@ -16,6 +17,7 @@ void registerProductionProcedures(ProcedureRegistry& registry, FileManagers& fil
 
 void addProductionLists(ListCatalogue& catalogue) {
   catalogue.add(u"BrowseFormulas"_s, formulas::browseFormulas);
+  catalogue.add(u"Compras"_s, compras::browseCompras);
 }
 
 }  // namespace bv
