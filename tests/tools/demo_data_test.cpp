@@ -162,6 +162,20 @@ TEST_F(DemoDataTest, CustomersPurchasesAndOrders) {
   EXPECT_EQ(std::count_if(orders.begin(), orders.end(), [](auto& r) { return r["PRO1:MARCA"] == "I"; }), 2);
 }
 
+// The relative stock is what the purchases, saved as their form saves them,
+// received: every product's stock is the sum of its purchase lines.
+TEST_F(DemoDataTest, TheRelativeStockIsWhatThePurchasesReceived) {
+  QHash<QString, Decimal> received;
+  for (const auto& r : table("Compra2")) received[r["COM2:CODIGO_BASICO"]] += dec(r["COM2:CANTIDAD"]);
+  ASSERT_FALSE(received.isEmpty());
+  int stocked = 0;
+  for (const auto& r : table("Basicos")) {
+    EXPECT_EQ(dec(r["BAS:STOCK_RELATIVO"]), received.value(r["BAS:CODIGO"]).rounded(0)) << r["BAS:CODIGO"].toStdString();
+    if (!dec(r["BAS:STOCK_RELATIVO"]).isZero()) ++stocked;
+  }
+  EXPECT_EQ(stocked, received.size());
+}
+
 // Each order holds what the production form builds: component B coded from
 // the line, the product's system and the size's final letter, and lines scaled
 // to the quantity (by weight on line 33, by part A's volume elsewhere).

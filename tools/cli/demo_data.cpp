@@ -1,10 +1,10 @@
 #include "tools/cli/demo_data.h"
 
 #include <QDir>
-#include <QHash>
 #include <string_view>
 #include <utility>
 
+#include "production/compras/compras_save.h"
 #include "storage/dictionary/dictionary.h"
 #include "tools/cli/demo_catalogue.h"
 #include "tools/cli/demo_figures.h"
@@ -47,7 +47,7 @@ class DemoWriter {
     step({"Terminado"}, &DemoWriter::terminados);
     step({"Clientes"}, &DemoWriter::clientes);
     step({"Formula1", "Formula2"}, &DemoWriter::formulas);
-    step({"Compra1", "Compra2"}, &DemoWriter::compras);
+    if (status == kExitDone) status = compras();
     step({"Produc01", "Produc02"}, &DemoWriter::producciones);
     if (status == kExitDone) status = createEmptyTables();
     return status;
@@ -138,11 +138,6 @@ class DemoWriter {
   }
 
   int basicos() {
-    // The relative stock is the sum of what the purchases received.
-    QHash<QString, Decimal> stock;
-    for (const demo::Compra& c : demo::compras())
-      for (const demo::FormulaLine& line : c.lines)
-        stock[QString::fromUtf8(line.basic)] += std::get<Decimal>(number(line.quantity));
     for (const demo::Basico& b : demo::basicos()) {
       Values values{{"BAS:CODIGO", text(b.code)},
                     {"BAS:DESCRIPCION", text(b.description)},
@@ -154,7 +149,8 @@ class DemoWriter {
                     {"BAS:BONIFICACION2", number(b.boni[1])},
                     {"BAS:BONIFICACION3", number(b.boni[2])},
                     {"BAS:BONIFICACION4", number(b.boni[3])},
-                    {"BAS:STOCK_RELATIVO", stock.value(QString::fromUtf8(b.code)).rounded(0)},
+                    // The purchases saved later receive the relative stock.
+                    {"BAS:STOCK_RELATIVO", number(0)},
                     {"BAS:MARGENUTILIDAD", number(b.margin)},
                     {"BAS:COLUMNA_EN_EXCEL", text(b.column)},
                     {"BAS:FICHA_TECNICA", text(b.memo)}};
@@ -220,21 +216,45 @@ class DemoWriter {
     return kExitDone;
   }
 
+  // Each voucher is saved as its form saves it, in a transaction of its own
+  // whose line hooks receive the quantities into the relative stock.
   int compras() {
-    for (const demo::Compra& c : demo::compras()) {
-      if (int s = add("Compra1", {{"COM1:TIPO_DE_COMPROBANTE", text(c.type)},
-                                  {"COM1:COMPROBANTE", number(c.number)},
-                                  {"COM1:FECHA", today_.addDays(-c.daysAgo)},
-                                  {"COM1:OBSERVACIONES", text(c.remarks)}}))
-        return s;
-      for (const demo::FormulaLine& line : c.lines)
-        if (int s = add("Compra2", {{"COM2:TIPO_DE_COMPROBANTE", text(c.type)},
-                                    {"COM2:COMPROBANTE", number(c.number)},
-                                    {"COM2:CODIGO_BASICO", text(line.basic)},
-                                    {"COM2:CANTIDAD", number(line.quantity)}}))
-          return s;
+    RelationManagers& relations = session_.relations();
+    std::vector<RelationManager*> opened;
+    int status = kExitDone;
+    for (const char* label : {"Basicos", "Compra1", "Compra2"}) {
+      RelationManager& table = relations[QString::fromLatin1(label)];
+      if (table.open() != kLevelBenign) {
+        status = kExitFailure;
+        break;
+      }
+      opened.push_back(&table);
     }
-    return kExitDone;
+    for (const demo::Compra& c : demo::compras()) {
+      if (status != kExitDone) break;
+      FileManager& header = m("Compra1");
+      header.buffer().clear();
+      const Values values{{"COM1:TIPO_DE_COMPROBANTE", text(c.type)},
+                          {"COM1:COMPROBANTE", number(c.number)},
+                          {"COM1:FECHA", today_.addDays(-c.daysAgo)},
+                          {"COM1:OBSERVACIONES", text(c.remarks)}};
+      for (const auto& [label, value] : values)
+        if (const int stored = storeField(header, QString::fromLatin1(label), value); stored != kLevelBenign)
+          status = exitStatusFor(header, stored);
+      if (status != kExitDone) break;
+      std::vector<ChildLine> lines;
+      for (const demo::FormulaLine& line : c.lines) {
+        ChildLine child{Record(m("Compra2").table()), 0};
+        child.record.setValue("COM2:TIPO_DE_COMPROBANTE", text(c.type));
+        child.record.setValue("COM2:COMPROBANTE", number(c.number));
+        child.record.setValue("COM2:CODIGO_BASICO", text(line.basic));
+        child.record.setValue("COM2:CANTIDAD", number(line.quantity));
+        lines.push_back(std::move(child));
+      }
+      status = exitStatusFor(session_.files(), compras::saveCompra(relations, 0, lines));
+    }
+    for (auto it = opened.rbegin(); it != opened.rend(); ++it) (*it)->close();
+    return status;
   }
 
   int producciones() {
