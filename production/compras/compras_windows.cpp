@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 const LineListDeclaration& compraLines() {
   static const LineListDeclaration lines = [] {
     LineColumn code =
-        LineColumn::of(u"COM2:CODIGO_BASICO"_s, 62, u"Codigo Basico"_s, u"s13"_s).editedAs(CellEditor::Text);
+        LineColumn::of(u"COM2:CODIGO_BASICO"_s, 70, u"Codigo Basico"_s, u"s13"_s).editedAs(CellEditor::Text);
     code.lookup = FormLookup{.key = u"BAS:KEYCOD"_s, .field = u"BAS:CODIGO"_s, .list = basicos::browseBasicos};
     LineColumn quantity = LineColumn::of(u"COM2:CANTIDAD"_s, 50, u"Cantidad"_s, u"n10.4"_s)
                               .editedAs(CellEditor::Numeric)

@@ -3,6 +3,7 @@
 #include "masterdata/basicos/basicos_windows.h"
 #include "masterdata/clientes/clientes_windows.h"
 #include "masterdata/terminado/terminado_windows.h"
+#include "production/compras/compras_windows.h"
 #include "production/formulas/formulas_windows.h"
 #include "shell/browse/list_window.h"
 #include "shell/request_codes.h"
@@ -176,6 +177,18 @@ TEST_F(ListVerbTest, ShowsTheFormulasWithTheirProductAsTheWindowDoesInEachOrder)
               (QStringList{u"M"_s, u"Código formula"_s, u"Código Terminado"_s, u"Descripción"_s}));
     EXPECT_FALSE(rows.isEmpty());
     EXPECT_EQ(rows, windowRows(tab, formulas::browseFormulas())) << tab;
+  }
+}
+
+TEST_F(ListVerbTest, ShowsThePurchaseVouchersAsTheWindowDoesInEachOrder) {
+  for (int tab : {1, 2, 3}) {
+    const CliResult r = cli({u"lista"_s, u"Compras"_s, u"--pestana"_s, QString::number(tab)});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    QList<QStringList> rows = csvLists(r.out);
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_EQ(rows.takeFirst(), (QStringList{u"TC"_s, u"Comprobante"_s, u"Fecha"_s, u"Observaciones"_s}));
+    EXPECT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows, windowRows(tab, compras::browseCompras())) << tab;
   }
 }
 
