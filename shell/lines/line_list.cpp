@@ -271,10 +271,13 @@ void LineList::refresh() {
   emit linesChanged();
 }
 
-bool LineList::changed() const {
-  if (lines_.size() != loaded_.size()) return true;
-  for (std::size_t i = 0; i < lines_.size(); ++i)
-    if (lines_[i].position != loaded_[i] || !(lines_[i].record == loadedRecords_[i])) return true;
+bool LineList::changed() {
+  ContextGuard guard(context_);
+  std::vector<int> rows;
+  const std::vector<ChildLine> kept = linesToWrite(rows);
+  if (kept.size() != loaded_.size()) return true;
+  for (std::size_t i = 0; i < kept.size(); ++i)
+    if (kept[i].position != loaded_[i] || !(kept[i].record == loadedRecords_[i])) return true;
   return false;
 }
 

@@ -47,7 +47,8 @@ class LineList : public QWidget {
   // Shows the lines again (after the window changed them).
   void refresh();
   // Did the lines change since they were read?
-  bool changed() const;
+  // A line added and never filled in is no change.
+  bool changed();
   // Checks every line that a save would write by its table's rules: the first
   // one that fails becomes current (scrolled to) and its message is shown.
   bool checkLines();

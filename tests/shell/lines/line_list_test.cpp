@@ -377,6 +377,20 @@ TEST_F(LineListTest, AFailureInsideTheSaveLeavesTheFormItsLinesAndEveryTableAsTh
   EXPECT_EQ(watching.seen.size(), 1);
 }
 
+TEST_F(LineListTest, ALineAddedAndNeverFilledInIsNoChangeToAskAbout) {
+  ListWindow* list = openList(purchaseList());
+  click(list, "?Insert");
+  FormWindow* form = open<FormWindow>();
+  ASSERT_NE(lines(), nullptr);
+  click(lines(), "?LineInsert");
+  press(editor(), Qt::Key_Escape);
+  ASSERT_EQ(lines()->lines().size(), 1u);
+  click(form, "?Cancel");
+  EXPECT_EQ(open<FormWindow>(), nullptr);
+  EXPECT_FALSE(titles().contains(u"Guardar Registro"_s));
+  EXPECT_EQ(count("Compra1"), 0);
+}
+
 TEST_F(LineListTest, AComputedColumnAndTheFormsTotalsFollowTheLines) {
   storedFormula(1);
   formulaLine(1, "B1", 1);
