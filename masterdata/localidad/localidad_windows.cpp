@@ -1,41 +1,30 @@
 #include "masterdata/localidad/localidad_windows.h"
 
+#include "masterdata/code_table_windows.h"
+
 namespace bv::localidad {
 
 using namespace Qt::StringLiterals;
 
+namespace {
+const CodeTableNames kNames{
+    .table = u"Localidad"_s,
+    .prefix = u"LOC"_s,
+    .list = u"BrowseLocalidad"_s,
+    .listCaption = u"Tabla de Localidades"_s,
+    .form = u"UpdateLocalidad"_s,
+    .formCaption = u"Update Localidad File"_s,
+    .descriptionPicture = u"s30"_s,
+};
+}  // namespace
+
 const ListDeclaration& browseLocalidad() {
-  static const ListDeclaration list{
-      .procedure = u"BrowseLocalidad"_s,
-      .caption = u"Tabla de Localidades"_s,
-      .view = {.table = u"Localidad"_s},
-      .orders =
-          {
-              {u"Por Descripcion"_s, u"LOC:KEYDES"_s,
-               ListLocator::positioning(u"&Descripcion:"_s, u"LOC:DESCRIPCION"_s, u"s30"_s)},
-              {u"Por Codigo"_s, u"LOC:KEYCOD"_s, ListLocator::positioning(u"&Codigo:"_s, u"LOC:CODIGO"_s, u"n3"_s)},
-          },
-      .columns =
-          {
-              ListColumn::of(u"LOC:CODIGO"_s, 24, u"Codigo"_s, u"n3"_s).aligned(ColumnAlign::Right),
-              ListColumn::of(u"LOC:DESCRIPCION"_s, 80, u"Descripcion"_s, u"s30"_s),
-          },
-      .form = updateLocalidad,
-  };
+  static const ListDeclaration list = codeTableList(kNames, updateLocalidad);
   return list;
 }
 
 const FormDeclaration& updateLocalidad() {
-  static const FormDeclaration form{
-      .procedure = u"UpdateLocalidad"_s,
-      .caption = u"Update Localidad File"_s,
-      .table = u"Localidad"_s,
-      .tabs = {{u"General"_s,
-                {
-                    FormField::entry(u"&Codigo:"_s, u"LOC:CODIGO"_s, u"n3"_s).withHistory(),
-                    FormField::entry(u"&Descripcion:"_s, u"LOC:DESCRIPCION"_s, u"s30"_s).withHistory(),
-                }}},
-  };
+  static const FormDeclaration form = codeTableForm(kNames);
   return form;
 }
 
