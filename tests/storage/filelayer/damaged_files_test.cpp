@@ -1,15 +1,12 @@
 // Damaged files answer 46 and are rebuilt; a directory that cannot be written
 // answers 5 on write.
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
 
 #include "runtime/runtime_error.h"
 #include "tests/storage/filelayer/layer_fixture.h"
+#include "tests/storage/filelayer/unwritable_path.h"
 
 namespace bv::test {
 namespace {
@@ -121,49 +118,13 @@ TEST_F(DamagedFiles, AFileThatIsNoDatabaseCannotBeRebuilt) {
   EXPECT_EQ(f->open(kShareDenyNone), kKeyNeedsRebuild);
 }
 
-// Makes a directory unwritable for as long as it lives: by its permissions, or,
-// for root (whom permissions do not stop), by the file system's immutable flag.
-class UnwritableDirectory {
- public:
-  explicit UnwritableDirectory(const QString& path) : path_(path) {
-    if (geteuid() != 0) {
-      made_ = chmod(path.toLocal8Bit().constData(), 0555) == 0;
-      return;
-    }
-    fd_ = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_DIRECTORY);
-    int flags = 0;
-    if (fd_ >= 0 && ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
-      flags |= FS_IMMUTABLE_FL;
-      made_ = ioctl(fd_, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-  }
-  ~UnwritableDirectory() {
-    if (geteuid() != 0) {
-      chmod(path_.toLocal8Bit().constData(), 0755);
-    } else if (fd_ >= 0) {
-      int flags = 0;
-      if (made_ && ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
-        flags &= ~FS_IMMUTABLE_FL;
-        ioctl(fd_, FS_IOC_SETFLAGS, &flags);
-      }
-      ::close(fd_);
-    }
-  }
-  bool made() const { return made_; }
-
- private:
-  QString path_;
-  int fd_ = -1;
-  bool made_ = false;
-};
-
 TEST_F(DamagedFiles, ADirectoryWithoutWritePermissionAnswersAccessDeniedOnWrite) {
   {
     auto f = open("Basicos");
     ASSERT_EQ(f->add(basico("A")), kFileOk);
   }
   layer.reset();
-  UnwritableDirectory guard(dir.path());
+  UnwritablePath guard(dir.path(), UnwritablePath::Kind::Directory);
   if (!guard.made()) GTEST_SKIP() << "cannot make the directory unwritable here";
   layer = makeLayer();
   auto f = layer->file(tableDef("Basicos"));

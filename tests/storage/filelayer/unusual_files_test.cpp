@@ -1,10 +1,6 @@
 // Files the layer meets that it did not make as it expects: one nobody may
 // write, a link to a device, and a table made inside a transaction that was
 // rolled back.
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -12,47 +8,12 @@
 #include <QFileInfo>
 
 #include "tests/storage/filelayer/layer_fixture.h"
+#include "tests/storage/filelayer/unwritable_path.h"
 
 namespace bv::test {
 namespace {
 
 using UnusualFiles = LayerTest;
-
-// Makes a file unwritable for as long as it lives: by its permissions, or, for
-// root (whom permissions do not stop), by the file system's immutable flag.
-class UnwritableFile {
- public:
-  explicit UnwritableFile(const QString& path) : path_(path.toLocal8Bit()) {
-    if (geteuid() != 0) {
-      made_ = chmod(path_.constData(), 0444) == 0;
-      return;
-    }
-    fd_ = ::open(path_.constData(), O_RDONLY);
-    int flags = 0;
-    if (fd_ >= 0 && ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
-      flags |= FS_IMMUTABLE_FL;
-      made_ = ioctl(fd_, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-  }
-  ~UnwritableFile() {
-    if (geteuid() != 0) {
-      chmod(path_.constData(), 0644);
-    } else if (fd_ >= 0) {
-      int flags = 0;
-      if (made_ && ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
-        flags &= ~FS_IMMUTABLE_FL;
-        ioctl(fd_, FS_IOC_SETFLAGS, &flags);
-      }
-      ::close(fd_);
-    }
-  }
-  bool made() const { return made_; }
-
- private:
-  QByteArray path_;
-  int fd_ = -1;
-  bool made_ = false;
-};
 
 TEST_F(UnusualFiles, AFileNobodyMayWriteIsDeniedForWritingAndOpensReadOnly) {
   QString path;
@@ -62,7 +23,7 @@ TEST_F(UnusualFiles, AFileNobodyMayWriteIsDeniedForWritingAndOpensReadOnly) {
     path = f->path();
   }
   layer.reset();
-  UnwritableFile guard(path);
+  UnwritablePath guard(path, UnwritablePath::Kind::File);
   if (!guard.made()) GTEST_SKIP() << "cannot make the file unwritable here";
   layer = makeLayer();
   auto f = layer->file(tableDef("Basicos"));
