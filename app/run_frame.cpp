@@ -18,6 +18,7 @@ void registerProcedures(ProcedureRegistry& registry, Program& program) {
   // entry of the menu whose procedure is missing stays disabled.
   registerExchangeProcedures(registry, program.files());
   registerProductionProcedures(registry, program.files());
+  registerProductionForms(registry, program.relations());
   registerMasterdataForms(registry, program.relations());
   ListCatalogue lists;
   addMasterdataLists(lists);

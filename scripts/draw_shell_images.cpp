@@ -340,6 +340,16 @@ void aboutPicture(QPainter& p, int size) {
 
 }  // namespace
 
+// A lamp of one colour: the state of a production order in its list.
+void stateLamp(QPainter& p, const QColor& colour) {
+  QRadialGradient shine(12, 11, 10, 10, 9);
+  shine.setColorAt(0, colour.lighter(170));
+  shine.setColorAt(1, colour);
+  p.setPen(QPen(colour.darker(160), 1.2));
+  p.setBrush(shine);
+  p.drawEllipse(QRectF(3, 3, 18, 18));
+}
+
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
@@ -362,5 +372,7 @@ int main(int argc, char** argv) {
   save("yelmosobrerojo.png", 560, 420, [](QPainter& p) { helmetOnRed(p, 560, 420); });
   save("wizBck02.png", 400, 240, [](QPainter& p) { aboutBackground(p, 400, 240); });
   save("wizPower.png", 96, 96, [](QPainter& p) { aboutPicture(p, 96); });
+  save("Amarillo.png", 24, 24, [](QPainter& p) { stateLamp(p, QColor(240, 200, 20)); });
+  save("Rojo.png", 24, 24, [](QPainter& p) { stateLamp(p, QColor(210, 30, 30)); });
   return 0;
 }

@@ -70,5 +70,14 @@ TEST(OrderPrices, MarginAndVat) {
   EXPECT_EQ(at40.total.toString(), "169.40");
 }
 
+TEST(OrderPrices, AHalfCentRoundsAwayFromZero) {
+  // 12.50 x 21 % = 2.625: the tax is 2.63 and the price 15.13.
+  const OrderPrices p = orderPrices(d("12.50"), d("0"), d("21.00"));
+  EXPECT_EQ(p.vat.toString(), "2.63");
+  EXPECT_EQ(p.total.toString(), "15.13");
+  // 1.15 at a margin of 10 % is 1.265: 1.27 before the tax.
+  EXPECT_EQ(orderPrices(d("1.15"), d("10"), d("0")).net.toString(), "1.27");
+}
+
 }  // namespace
 }  // namespace bv

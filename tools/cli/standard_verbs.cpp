@@ -2,6 +2,7 @@
 // verbs are declared here with one line each.
 #include "tools/cli/costing_verbs.h"
 #include "tools/cli/exchange_verbs.h"
+#include "tools/cli/production_verbs.h"
 #include "tools/cli/list_verbs.h"
 #include "tools/cli/table_verbs.h"
 #include "tools/cli/verb_registry.h"
@@ -19,6 +20,7 @@ const VerbRegistry& standardVerbs() {
     r.add(listVerb());
     r.add(formulaCostVerb());
     r.add(formulaSheetVerb());
+    r.add(productionOrderVerb());
     return r;
   }();
   return registry;
