@@ -48,12 +48,13 @@ void ProduccionFormBehaviour::primed(FormWindow& form) {
   // A new order takes at least the number the frame worked out for it.
   const Decimal number = header.decimal("PRO1:CODIGO");
   if (number.isZero() || number < glo().NuevaProduccion) header.setDecimal("PRO1:CODIGO", glo().NuevaProduccion);
+  // Today and 'P' for a new order, before the form holds it as primed.
+  entry(form).completeNewHeader();
 }
 
 void ProduccionFormBehaviour::opened(FormWindow& form) {
   Record& header = form.primary().buffer();
   OrderEntry steps = entry(form);
-  if (form.request() == kInsertRecord) steps.completeNewHeader();
   steps.readParameters();
   // A stored order is costed with its own line's margin and discounts, and
   // its product lookup offers that line's products.
@@ -81,6 +82,7 @@ void ProduccionFormBehaviour::opened(FormWindow& form) {
 void ProduccionFormBehaviour::lockProduct(FormWindow& form, bool locked) {
   if (FieldControl* product = form.control(u"PRO1:CODIGO_TERMINADO"_s)) {
     product->setEditable(!locked);
+    product->widget()->setEnabled(!locked);
     if (product->lookupButton) product->lookupButton->setEnabled(!locked);
   }
 }

@@ -111,21 +111,19 @@ const ListDeclaration& browseProduccion() {
 
 const FormDeclaration& updateProduc01() {
   static const FormDeclaration form = [] {
-    FormField number = FormField::entry(u"&Codigo:"_s, u"PRO1:CODIGO"_s, u"n010"_s);
-    number.readOnly = true;  // numbered by the file
     FormField quantity = FormField::entry(u"&Cantidad a producir:"_s, u"PRO1:CANTIDAD"_s, u"n10.1"_s);
     quantity.after = u"Litros"_s;
-    FormField margin = FormField::entry(u"Margen Utilidad:"_s, u"LIN:MARGEN"_s, u"n6.2"_s);
+    FormField margin = FormField::entry(u"Margen Utilidad:"_s, u"LIN:MARGEN"_s, u"n6.2"_s).beside();
     margin.after = u"%"_s;
-    FormField vatRate = prompted(FormField::display(u"PAR:ALICUOTA_DEL_IVA"_s, u"n6.2"_s), u"I.V.A.           %"_s);
     FormField state = FormField::entry(u"&Estado"_s, u"PRO1:ESTADO"_s);
     state.control = FormControl::Option;
     state.choices = {{u"En Produccion"_s, u"P"_s}, {u"Terminado"_s, u"T"_s}};
-    FormField volume = FormField::display(u"VOLTOT"_s, u"n-14.2"_s).beside();
+    state.sameRow = true;
+    // The number is the file's: shown, never typed.
     FormTab tab{u"Producción"_s,
                 {
-                    number,
-                    FormField::entry(u"&Fecha:"_s, u"PRO1:FECHA"_s, u"D6"_s),
+                    prompted(FormField::display(u"PRO1:CODIGO"_s, u"n010"_s), u"&Codigo:"_s),
+                    FormField::entry(u"&Fecha:"_s, u"PRO1:FECHA"_s, u"D6"_s).beside(),
                     lookupEntry(u"&Cliente:"_s, u"PRO1:CLIENTE"_s, u"n05"_s, u"CLI:KEYCOD"_s, u"CLI:CODIGO"_s,
                                 clientes::browseClientes),
                     FormField::display(u"CLI:NOMBRE"_s, u"s30"_s).beside(),
@@ -136,20 +134,20 @@ const FormDeclaration& updateProduc01() {
                                 u"TER:CODIGO"_s, browseTerminadoXLinea),
                     FormField::display(u"TER:DESCRIPCION"_s, u"s50"_s).beside(),
                     quantity,
+                    prompted(FormField::display(u"PRO1:PESO_ESPECIFICO"_s, u"n7.4"_s), u"&Peso Especifico:"_s).beside(),
                     lookupEntry(u"&Componente B:"_s, u"PRO1:COMPONENTE_B"_s, u"s13"_s, u"A_BAS:KEYCOD"_s,
                                 u"A_BAS:CODIGO"_s, formulas::browseA_Basicos),
                     FormField::display(u"A_BAS:DESCRIPCION"_s, u"s50"_s).beside(),
                     FormField::display(u"LOC:TEXTOB"_s, u"s80"_s),
-                    prompted(FormField::display(u"PRO1:PESO_ESPECIFICO"_s, u"n7.4"_s), u"&Peso Especifico:"_s),
                     prompted(FormField::display(u"LOC:COSTOBASICO"_s, u"n-12.2"_s), u"Costo:"_s),
                     margin,
                     prompted(FormField::display(u"PRECIONETOVENTA"_s, u"n-12.2"_s), u"Precio Neto Venta:"_s),
-                    vatRate,
+                    prompted(FormField::display(u"PAR:ALICUOTA_DEL_IVA"_s, u"n6.2"_s), u"I.V.A.           %"_s).beside(),
                     FormField::display(u"LOC:IVA"_s, u"n-12.2"_s).beside(),
                     prompted(FormField::display(u"PRO1:COSTO_DE_PRODUCCION"_s, u"n-12.2"_s), u"&Precio de venta:"_s),
-                    state,
                     prompted(FormField::display(u"TOTAL"_s, u"n-14.2"_s), u"Total:"_s),
-                    volume,
+                    FormField::display(u"VOLTOT"_s, u"n-14.2"_s).beside(),
+                    state,
                 },
                 producLines()};
     QStringList opens{u"Clientes"_s, u"Produc02"_s};
