@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "production/compras/compras_save.h"
+#include "production/produccion/new_order.h"
 #include "storage/dictionary/dictionary.h"
 #include "tools/cli/demo_catalogue.h"
 #include "tools/cli/demo_figures.h"
@@ -48,7 +49,7 @@ class DemoWriter {
     step({"Clientes"}, &DemoWriter::clientes);
     step({"Formula1", "Formula2"}, &DemoWriter::formulas);
     if (status == kExitDone) status = compras();
-    step({"Produc01", "Produc02"}, &DemoWriter::producciones);
+    if (status == kExitDone) status = producciones();
     if (status == kExitDone) status = createEmptyTables();
     return status;
   }
@@ -257,32 +258,42 @@ class DemoWriter {
     return status;
   }
 
+  // Each order is entered and saved as the production form does it, at the
+  // dollar rate of its day; then the orders to label are marked as the label
+  // list marks them.
   int producciones() {
-    const Decimal vat = std::get<Decimal>(number(demo::kVatRate));
+    NewOrder procedure(session_.relations());
+    QString notice;
+    const auto keep = [&notice](const QString& text, const QString&) { notice = text; };
     for (const demo::Produccion& p : demo::producciones()) {
-      const demo::OrderFigures order = demo::orderFigures(p, demo::dollarRate(p.daysAgo), vat);
-      const bool marked = p.labels > 0;
-      if (int s = add("Produc01", {{"PRO1:FECHA", today_.addDays(-p.daysAgo)},
-                                   {"PRO1:CLIENTE", number(p.customer)},
-                                   {"PRO1:CODIGO_TERMINADO", text(p.product)},
-                                   {"PRO1:CANTIDAD", order.quantity},
-                                   {"PRO1:PESO_ESPECIFICO", order.weight},
-                                   {"PRO1:COMPONENTE_B", order.componentB},
-                                   {"PRO1:ESTADO", text(p.state)},
-                                   {"PRO1:COSTO_DE_PRODUCCION", order.price},
-                                   {"PRO1:LINEA", number(p.line)},
-                                   {"PRO1:CANTIDAD_ETIQUETAS", number(marked ? p.labels : 1)},
-                                   {"PRO1:MARCA", text(marked ? "I" : "")}}))
-        return s;
-      const Decimal code = m("Produc01").buffer().decimal("PRO1:CODIGO");
-      for (const demo::OrderLine& line : order.lines)
-        if (int s = add("Produc02", {{"PRO2:CODIGO", code},
-                                     {"PRO2:CODIGO_BASICO", line.basic},
-                                     {"PRO2:CANTIDAD", line.grams},
-                                     {"PRO2:VOLUMEN", line.litres}}))
-          return s;
+      const OrderEntries entries{.customer = Decimal(p.customer),
+                                 .line = Decimal(p.line),
+                                 .product = QString::fromUtf8(p.product),
+                                 .quantity = *Decimal::parse(std::string_view(p.quantity)),
+                                 .date = today_.addDays(-p.daysAgo),
+                                 .margin = std::nullopt,
+                                 .state = QString(QChar::fromLatin1(p.state))};
+      const NewOrderResult order = procedure.run(entries, keep);
+      if (order.level != kLevelBenign) return exitStatusFor(session_.files(), order.level);
+      if (!notice.isEmpty()) qFatal("demo data: order of %s: %s", p.product, qPrintable(notice));
+      if (int s = markForLabels(order.header.decimal("PRO1:CODIGO"), p.labels)) return s;
     }
     return kExitDone;
+  }
+
+  int markForLabels(const Decimal& order, int labels) {
+    FileManager& orders = m("Produc01");
+    if (orders.open() != kLevelBenign) return kExitFailure;
+    orders.buffer().clear();
+    orders.buffer().setDecimal("PRO1:CODIGO", order);
+    int level = orders.fetch(orders.keyDef(QStringLiteral("PRO1:KEYCOD")));
+    if (level == kLevelBenign) {
+      orders.buffer().setDecimal("PRO1:CANTIDAD_ETIQUETAS", Decimal(labels > 0 ? labels : 1));
+      orders.buffer().setText("PRO1:MARCA", labels > 0 ? QStringLiteral("I") : QString());
+      level = orders.update();
+    }
+    orders.close();
+    return exitStatusFor(orders, level);
   }
 
   // The tables the demo leaves empty get their files too, so the directory is
