@@ -28,6 +28,18 @@ bool OrderEntry::fetch(FileManager& table, const char* key, const char* field, c
   return false;
 }
 
+const std::optional<OrderEntry::KnownBasic>& OrderEntry::basic(const QString& code) {
+  auto it = basics_.find(code);
+  if (it == basics_.end()) {
+    FileManager& basicos = files_[u"Basicos"_s];
+    std::optional<KnownBasic> known;
+    if (fetch(basicos, "BAS:KEYCOD", "BAS:CODIGO", code))
+      known = KnownBasic{basicCostTerms(basicos.buffer()), basicos.buffer().decimal("BAS:PESO_ESPECIFICO")};
+    it = basics_.insert(code, known);
+  }
+  return *it;
+}
+
 void OrderEntry::readParameters() {
   FileManager& paramet = files_[u"Paramet"_s];
   paramet.buffer().clear();
@@ -125,7 +137,6 @@ void OrderEntry::load(bool direct) {
                              formula.decimal("FOR1:REL1"), formula.decimal("FOR1:REL2")};
     const Decimal number = formula.decimal("FOR1:CODIGO_FORMULA");
     FileManager& formula2 = files_[u"Formula2"_s];
-    FileManager& basicos = files_[u"Basicos"_s];
     std::vector<QString> codes;
     std::vector<FormulaLineTerms> lineTerms;
     Record& line = formula2.buffer();
@@ -135,8 +146,8 @@ void OrderEntry::load(bool direct) {
       while (formula2.tryNext() == kLevelBenign && line.decimal("FOR2:CODIGO_FORMULA") == number) {
         codes.push_back(line.text("FOR2:CODIGO_BASICO"));
         // A missing basic product weighs nothing: its line gets no litres.
-        fetch(basicos, "BAS:KEYCOD", "BAS:CODIGO", codes.back());
-        lineTerms.push_back({line.decimal("FOR2:CANTIDAD"), basicos.buffer().decimal("BAS:PESO_ESPECIFICO")});
+        const std::optional<KnownBasic>& known = basic(codes.back());
+        lineTerms.push_back({line.decimal("FOR2:CANTIDAD"), known ? known->density : Decimal(0)});
       }
     }
     const Decimal quantity = header_.decimal("PRO1:CANTIDAD");
@@ -176,18 +187,18 @@ void OrderEntry::computePrices() {
   figures_.rate = dollarRateOn(files_[u"Dolar"_s], header_.date("PRO1:FECHA"));
   const Record& line = files_[u"Linea"_s].buffer();
   const LineDiscounts discounts{line.decimal("LIN:BONI1"), line.decimal("LIN:BONI2"), line.decimal("LIN:BONI3")};
-  FileManager& basicos = files_[u"Basicos"_s];
   std::vector<OrderCostLine> costLines;
-  for (const ChildLine& l : lines_) {
-    std::optional<BasicCostTerms> basic;
-    if (fetch(basicos, "BAS:KEYCOD", "BAS:CODIGO", l.record.text("PRO2:CODIGO_BASICO")))
-      basic = basicCostTerms(basicos.buffer());
-    costLines.push_back({basic, l.record.decimal("PRO2:VOLUMEN")});
-  }
+  costLines.reserve(lines_.size());
+  const auto costOf = [this](const QString& code) -> std::optional<BasicCostTerms> {
+    const std::optional<KnownBasic>& known = basic(code);
+    if (!known) return std::nullopt;
+    return known->cost;
+  };
+  for (const ChildLine& l : lines_)
+    costLines.push_back({costOf(l.record.text("PRO2:CODIGO_BASICO")), l.record.decimal("PRO2:VOLUMEN")});
   std::optional<BasicCostTerms> componentB;
   const QString b = header_.text("PRO1:COMPONENTE_B");
-  if (!b.trimmed().isEmpty() && fetch(basicos, "BAS:KEYCOD", "BAS:CODIGO", b))
-    componentB = basicCostTerms(basicos.buffer());
+  if (!b.trimmed().isEmpty()) componentB = costOf(b);
   figures_.basicCost = orderBasicCost(costLines, componentB, figures_.rate, discounts);
   reprice();
 }

@@ -12,7 +12,10 @@
 //   entry.readParameters();
 //   entry.lineAccepted(); entry.productAccepted(); entry.quantityAccepted();
 #include <functional>
+#include <optional>
 #include <vector>
+
+#include <QHash>
 
 #include <QString>
 #include <QStringList>
@@ -95,6 +98,13 @@ class OrderEntry {
 
  private:
   bool fetch(FileManager& table, const char* key, const char* field, const QString& value);
+  // What the steps take from a basic product (none when it is missing), read
+  // once per step: a loading and the costing after it read each product once.
+  struct KnownBasic {
+    BasicCostTerms cost;
+    Decimal density;  // BAS:PESO_ESPECIFICO
+  };
+  const std::optional<KnownBasic>& basic(const QString& code);
   bool readFormula();
   void clearFromQuantity();
 
@@ -103,6 +113,7 @@ class OrderEntry {
   std::vector<ChildLine>& lines_;
   OrderFigures& figures_;
   Notice notice_;
+  QHash<QString, std::optional<KnownBasic>> basics_;
 };
 
 }  // namespace bv

@@ -3,8 +3,10 @@
 namespace bv {
 namespace {
 
+// Labels are looked up on every field access by name: the length settles
+// most candidates before the letters are compared.
 bool sameLabel(const QString& label, QStringView wanted) {
-  return QStringView(label).compare(wanted, Qt::CaseInsensitive) == 0;
+  return label.size() == wanted.size() && QStringView(label).compare(wanted, Qt::CaseInsensitive) == 0;
 }
 
 QString columnName(const FieldDef& f, int index) {

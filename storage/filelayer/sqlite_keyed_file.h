@@ -110,6 +110,9 @@ class SqliteKeyedFile final : public KeyedFile {
   bool exclusive_ = false;
   Cursor cursor_;
   QHash<QString, QString> options_;
+  // The statement text of a fetch by key, built once per key and visibility.
+  QHash<int, QString> getStatements_;
+  const TableStore* getStatementsStore_ = nullptr;  // the store they were built for
   RebuildReport rebuilt_;
 };
 

@@ -111,15 +111,23 @@ int SqliteKeyedFile::get(const KeyDef& key, Record& record) {
   const KeyLayout* layout = layoutOf(key.number);
   if (!layout) return report(kTransactionNotSupported);
   if (key.excludesBlank && record.isBlank(key)) return report(kRecordNotFound);
-  QStringList where;
-  if (!placeholdersVisible(layout)) where << TableSchema::visibleCondition();
-  if (!layout->partial.isEmpty()) where << u'(' + layout->partial + u')';
-  for (const QString& c : layout->compareColumns) where << c + QStringLiteral(" = ?");
-  const QString sql = QStringLiteral("SELECT ") + schema().selectList() + QStringLiteral(" FROM ") +
-                      fromIndexed(store_->table(), layout, store_->hasIndex(*layout)) + QStringLiteral(" WHERE ") +
-                      where.join(QStringLiteral(" AND ")) + QStringLiteral(" ORDER BY ") +
-                      (layout->unique ? layout->compareColumns.join(QStringLiteral(", ")) : kPos) +
-                      QStringLiteral(" LIMIT 1");
+  const bool visible = placeholdersVisible(layout);
+  const bool indexed = store_->hasIndex(*layout);
+  if (getStatementsStore_ != store_.get()) {
+    getStatements_.clear();
+    getStatementsStore_ = store_.get();
+  }
+  QString& sql = getStatements_[key.number * 4 + (visible ? 2 : 0) + (indexed ? 1 : 0)];
+  if (sql.isEmpty()) {
+    QStringList where;
+    if (!visible) where << TableSchema::visibleCondition();
+    if (!layout->partial.isEmpty()) where << u'(' + layout->partial + u')';
+    for (const QString& c : layout->compareColumns) where << c + QStringLiteral(" = ?");
+    sql = QStringLiteral("SELECT ") + schema().selectList() + QStringLiteral(" FROM ") +
+          fromIndexed(store_->table(), layout, indexed) + QStringLiteral(" WHERE ") +
+          where.join(QStringLiteral(" AND ")) + QStringLiteral(" ORDER BY ") +
+          (layout->unique ? layout->compareColumns.join(QStringLiteral(", ")) : kPos) + QStringLiteral(" LIMIT 1");
+  }
   StoredRow row;
   bool found = false;
   if (const int code = readOne(sql, schema().keyValues(*layout, record), row, found); code != kFileOk) return code;
