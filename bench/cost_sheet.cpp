@@ -5,6 +5,8 @@
 // the report engine. Prints the ratio (aimed at 3 or less).
 #include <benchmark/benchmark.h>
 
+#include "bench/ratio_report.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -79,7 +81,6 @@ struct Station {
 };
 
 std::unique_ptr<Station> station;
-double procedureTime = 0, baselineTime = 0;
 
 void BM_CostSheetProcedureToPdf(benchmark::State& state) {
   ScriptedChoices answers;
@@ -142,20 +143,7 @@ int main(int argc, char** argv) {
   ErrorManager::instance().loadTable(standardMessageBlock());
   station = std::make_unique<Station>();
   benchmark::Initialize(&argc, argv);
-  struct Collect : benchmark::ConsoleReporter {
-    void ReportRuns(const std::vector<Run>& runs) override {
-      ConsoleReporter::ReportRuns(runs);
-      for (const Run& r : runs) {
-        if (r.benchmark_name().find("Procedure") != std::string::npos) procedureTime = r.GetAdjustedRealTime();
-        if (r.benchmark_name().find("Plain") != std::string::npos) baselineTime = r.GetAdjustedRealTime();
-      }
-    }
-  } reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  if (baselineTime > 0)
-    std::printf("ratio cost sheet of %d lines to PDF / plain values and the same page: %.2f\n", kLines,
-                procedureTime / baselineTime);
-  std::fflush(stdout);
+  bench::runAndReportRatio("Procedure", "Plain", "cost sheet of 32 lines to PDF / plain values and the same page");
   station.reset();
   Clock::clear();
   return 0;

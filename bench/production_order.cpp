@@ -6,6 +6,8 @@
 // the ratio (aimed at 3 or less).
 #include <benchmark/benchmark.h>
 
+#include "bench/ratio_report.h"
+
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -104,7 +106,6 @@ struct Station {
 };
 
 std::unique_ptr<Station> station;
-double procedureTime = 0, baselineTime = 0;
 
 void BM_OrderEntryOverTheFiles(benchmark::State& state) {
   Record header(station->files[u"Produc01"_s].table());
@@ -150,20 +151,7 @@ int main(int argc, char** argv) {
   ErrorManager::instance().loadTable(standardMessageBlock());
   station = std::make_unique<Station>();
   benchmark::Initialize(&argc, argv);
-  struct Collect : benchmark::ConsoleReporter {
-    void ReportRuns(const std::vector<Run>& runs) override {
-      ConsoleReporter::ReportRuns(runs);
-      for (const Run& r : runs) {
-        if (r.benchmark_name().find("Files") != std::string::npos) procedureTime = r.GetAdjustedRealTime();
-        if (r.benchmark_name().find("Plain") != std::string::npos) baselineTime = r.GetAdjustedRealTime();
-      }
-    }
-  } reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  if (baselineTime > 0)
-    std::printf("ratio production order of %d lines through the files / plain Decimal arithmetic: %.2f\n", kLines,
-                procedureTime / baselineTime);
-  std::fflush(stdout);
+  bench::runAndReportRatio("Files", "Plain", "production order of 32 lines through the files / plain Decimal arithmetic");
   station.reset();
   Clock::clear();
   return 0;

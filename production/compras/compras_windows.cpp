@@ -13,14 +13,11 @@ const LineListDeclaration& compraLines() {
     LineColumn code =
         LineColumn::of(u"COM2:CODIGO_BASICO"_s, 70, u"Codigo Basico"_s, u"s13"_s).editedAs(CellEditor::Text);
     code.lookup = FormLookup{.key = u"BAS:KEYCOD"_s, .field = u"BAS:CODIGO"_s, .list = basicos::browseBasicos};
+    // A zero quantity receives nothing: the cell refuses it.
     LineColumn quantity = LineColumn::of(u"COM2:CANTIDAD"_s, 50, u"Cantidad"_s, u"n10.4"_s)
                               .editedAs(CellEditor::Numeric)
-                              .aligned(ColumnAlign::Right);
-    // A zero quantity receives nothing: the cell refuses it.
-    quantity.accepts = [](const FieldValue& v) {
-      const Decimal* d = std::get_if<Decimal>(&v);
-      return d && !d->isZero();
-    };
+                              .aligned(ColumnAlign::Right)
+                              .refusingZero();
     return LineListDeclaration{
         .table = u"Compra2"_s,
         .heading = u"Productos Básicos Ingresados a Stock"_s,

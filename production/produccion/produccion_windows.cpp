@@ -35,12 +35,8 @@ const LineListDeclaration& producLines() {
   static const LineListDeclaration lines = [] {
     LineColumn grams = LineColumn::of(u"PRO2:CANTIDAD"_s, 70, u"Cantidad (gr)"_s, u"N17.1~ gr~"_s)
                            .editedAs(CellEditor::Numeric)
-                           .aligned(ColumnAlign::Right);
-    // A line of no grams is no line: the cell refuses zero.
-    grams.accepts = [](const FieldValue& v) {
-      const Decimal* d = std::get_if<Decimal>(&v);
-      return d && !d->isZero();
-    };
+                           .aligned(ColumnAlign::Right)
+                           .refusingZero();
     // A line whose basic product is gone from file says so.
     LineColumn description =
         LineColumn::computed(159, u"Descripción"_s, u"s50"_s, [](const Record& line, FileManagers& files) -> FieldValue {

@@ -65,6 +65,14 @@ struct LineColumn {
     align = a;
     return *this;
   }
+  // A quantity of zero is no line: the cell refuses it.
+  LineColumn& refusingZero() {
+    accepts = [](const FieldValue& v) {
+      const Decimal* d = std::get_if<Decimal>(&v);
+      return d && !d->isZero();
+    };
+    return *this;
+  }
 };
 
 // A table read for each line by its key from the line's fields; its buffer is
