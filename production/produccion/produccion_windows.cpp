@@ -114,7 +114,6 @@ const FormDeclaration& updateProduc01() {
     FormField state = FormField::entry(u"&Estado"_s, u"PRO1:ESTADO"_s);
     state.control = FormControl::Option;
     state.choices = {{u"En Produccion"_s, u"P"_s}, {u"Terminado"_s, u"T"_s}};
-    state.sameRow = true;
     // The number is the file's: shown, never typed.
     FormTab tab{u"Producción"_s,
                 {
