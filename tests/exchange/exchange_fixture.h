@@ -16,6 +16,7 @@
 #include "runtime/scripted_presenter.h"
 #include "storage/errors/error_manager.h"
 #include "storage/managers/file_managers.h"
+#include "storage/relations/relation_managers.h"
 
 namespace bv::test {
 
@@ -112,6 +113,7 @@ class ExchangeTest : public testing::Test {
   QTemporaryDir dir;
   std::shared_ptr<FileLayer> layer;
   FileManagers files;
+  RelationManagers relations{files};
   ScriptedPresenter messages;
   ScriptedChoices choices;
   HaltRecorder halts;

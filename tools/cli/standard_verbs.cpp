@@ -19,6 +19,9 @@ const VerbRegistry& standardVerbs() {
     r.add(listVerb());
     r.add(formulaCostVerb());
     r.add(formulaSheetVerb());
+    r.add(formulaImportVerb());
+    r.add(formulaCopyVerb());
+    r.add(versionUpdateVerb());
     return r;
   }();
   return registry;
