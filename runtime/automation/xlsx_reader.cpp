@@ -98,7 +98,7 @@ constexpr std::size_t kMaxCellSlots = 4'000'000;
 
 // False when the sheet would span more cells than the program keeps.
 bool readSheet(const pugi::xml_document& doc, const std::vector<QString>& shared, Sheet& sheet) {
-  std::size_t slots = 0;
+  std::size_t spanned = 0;
   const pugi::xml_node data = child(child(doc, "worksheet"), "sheetData");
   int rowNumber = 0;
   for (pugi::xml_node row : data.children()) {
@@ -132,8 +132,8 @@ bool readSheet(const pugi::xml_document& doc, const std::vector<QString>& shared
       if (cell.text.isEmpty()) continue;
       const auto& rows = sheet.rows();
       const std::size_t width = std::size_t(rowNumber) <= rows.size() ? rows[std::size_t(rowNumber - 1)].size() : 0;
-      if (std::size_t(columnNumber) > width) slots += std::size_t(columnNumber) - width;
-      if (slots > kMaxCellSlots) return false;
+      if (std::size_t(columnNumber) > width) spanned += std::size_t(columnNumber) - width;
+      if (spanned > kMaxCellSlots) return false;
       sheet.cell({rowNumber, columnNumber}) = std::move(cell);
     }
   }
