@@ -14,6 +14,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+constexpr zip_uint32_t kFastest = 1;
+
 struct ZipDiscard {
   void operator()(zip_t* z) const { zip_discard(z); }
 };
@@ -61,10 +63,15 @@ UpdateResult updateArchive(const QString& archive, const QStringList& files) {
     zip_source_t* source = zip_source_file(zip.get(), QFile::encodeName(path).constData(), 0, -1);
     if (!source) return {false, 0, path + u": "_s + zipError(zip.get())};
     const QByteArray entry = QFileInfo(path).fileName().toUtf8();
-    if (zip_file_add(zip.get(), entry.constData(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) < 0) {
+    const zip_int64_t index =
+        zip_file_add(zip.get(), entry.constData(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
+    if (index < 0) {
       zip_source_free(source);
       return {false, 0, path + u": "_s + zipError(zip.get())};
     }
+    // The program and its libraries are large: the fastest deflate packs them
+    // in a fraction of the time for a few percent more bytes.
+    zip_set_file_compression(zip.get(), zip_uint64_t(index), ZIP_CM_DEFLATE, kFastest);
     ++result.added;
   }
   if (zip_close(zip.get()) != 0) return {false, 0, zipError(zip.get())};
