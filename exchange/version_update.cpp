@@ -9,6 +9,7 @@
 #include "shell/form/form_window.h"
 #include "shell/request_codes.h"
 #include "storage/managers/file_managers.h"
+#include "storage/relations/busy_cursor.h"
 #include "storage/relations/relation_managers.h"
 
 namespace bv {
@@ -63,8 +64,10 @@ bool readFirstVersion(FileManager& versiones) {
 }
 
 bool archiveAndRaise(FileManager& versiones, const QString& workingDirectory) {
+  BusyCursor busy;  // the archiver's runs take a while: the windows wait for them
   const ArchiveRun run =
       runArchiveCommands(archiveCommands(QCoreApplication::applicationDirPath()), workingDirectory);
+  busy.restore();
   if (!run.done) {
     showMessage(archiveFailureText(run), u"Crear Actualización"_s, MessageIcon::Exclamation, kButtonOk);
     return false;
