@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "exchange/formula_lines.h"
 #include "exchange/opened_tables.h"
+#include "exchange/trailing_blanks.h"
 #include "production/formulas/formula_weight.h"
 #include "runtime/message_presenter.h"
 #include "storage/managers/commit_warning.h"
@@ -18,12 +20,6 @@ constexpr int kCodeLength = 13;  // TER:CODIGO, BAS:CODIGO
 const QString kIntegrity = u"Control de Integridad"_s;
 const QString kErrors = u"Control de errorres"_s;
 const QString kProcess = u"Control de Proceso"_s;
-
-QString withoutTrailingBlanks(const QString& text) {
-  qsizetype end = text.size();
-  while (end > 0 && text.at(end - 1).isSpace()) --end;
-  return text.left(end);
-}
 
 // Rolls the copy's transaction back unless it was committed.
 class CopyTransaction {
@@ -156,20 +152,15 @@ class ProductCopy {
   // The source formula's lines with their new basic products; false when one
   // of those is not in Basicos (or a read fails).
   bool readLines(const Decimal& formula, std::vector<SourceLine>& out) {
-    Record& line = t_.formula2.buffer();
-    line.clear();
-    line.setDecimal("FOR2:CODIGO_FORMULA", formula);
-    if (t_.formula2.setPosition(t_.formula2.keyDef(u"FOR2:KEYCOD")) != kLevelBenign) return false;
-    for (;;) {
-      if (t_.formula2.tryNext() != kLevelBenign) return t_.formula2.endOfFile();
-      if (line.decimal("FOR2:CODIGO_FORMULA") != formula) return true;
-      const QString basic =
-          mappedCode(line.text("FOR2:CODIGO_BASICO"), int(p_.source.size()), p_.basics);
-      const Decimal quantity = line.decimal("FOR2:CANTIDAD");
-      if (basic.size() > kCodeLength || !exists(t_.basicos, "BAS:CODIGO", "BAS:KEYCOD", basic))
-        return false;
-      out.push_back({basic, quantity, t_.basicos.buffer().decimal("BAS:PESO_ESPECIFICO")});
-    }
+    return forEachFormulaLine(t_.formula2, formula, [&](Record& line) {
+             const QString basic =
+                 mappedCode(line.text("FOR2:CODIGO_BASICO"), int(p_.source.size()), p_.basics);
+             if (basic.size() > kCodeLength || !exists(t_.basicos, "BAS:CODIGO", "BAS:KEYCOD", basic))
+               return kLevelNotice;
+             out.push_back({basic, line.decimal("FOR2:CANTIDAD"),
+                            t_.basicos.buffer().decimal("BAS:PESO_ESPECIFICO")});
+             return kLevelBenign;
+           }) == kLevelBenign;
   }
 
   CopyTables& t_;

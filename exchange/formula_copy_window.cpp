@@ -60,6 +60,10 @@ FormulaCopyWindow::FormulaCopyWindow(FileManagers& files, ContextId context, QWi
   column->addLayout(form);
   column->addLayout(buttons);
 
+  // The window is narrower than its title: the title is read whole.
+  constexpr int kTitleBarFurniture = 90;  // the window's icon and buttons
+  setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarFurniture);
+
   connect(copy_, &QPushButton::clicked, this, &FormulaCopyWindow::copy);
   connect(quit, &QPushButton::clicked, this, [this] {
     if (copy_->isEnabled()) frameOf(this)->close();

@@ -4,6 +4,7 @@
 
 #include "exchange/import_row_writer.h"
 #include "exchange/opened_tables.h"
+#include "exchange/trailing_blanks.h"
 #include "runtime/automation/automation.h"
 #include "runtime/automation/cell_address.h"
 #include "runtime/message_presenter.h"
@@ -24,12 +25,6 @@ const QString kTitle = u"Importar Formulas"_s;
 // name cannot end the argument early.
 QString quoted(const QString& text) {
   return u"\""_s + QString(text).replace(u'"', u"\"\""_s) + u"\""_s;
-}
-
-QString withoutTrailingBlanks(const QString& text) {
-  qsizetype end = text.size();
-  while (end > 0 && text.at(end - 1).isSpace()) --end;
-  return text.left(end);
 }
 
 // Reads cells of one workbook through the spreadsheet's automation object.

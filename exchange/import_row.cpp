@@ -1,5 +1,6 @@
 #include "exchange/import_row.h"
 
+#include "exchange/trailing_blanks.h"
 #include "runtime/automation/cell_address.h"
 #include "runtime/automation/number_text.h"
 
@@ -27,12 +28,6 @@ constexpr NumberField kHeaderFields[] = {
 constexpr int kLineQuantityDigits = 7;  // FOR2:CANTIDAD
 constexpr int kLineQuantityPlaces = 4;
 
-QString trimmedEnd(const QString& text) {
-  qsizetype end = text.size();
-  while (end > 0 && text.at(end - 1).isSpace()) --end;
-  return text.left(end);
-}
-
 }  // namespace
 
 std::optional<Decimal> cellNumber(const QString& text) {
@@ -49,11 +44,11 @@ ParsedRow parseImportRow(const std::array<QString, kImportCells>& cells) {
     return ParsedRow{std::nullopt, RowRefusal{column, reason}};
   };
   ImportRow row;
-  row.code = trimmedEnd(cell(import_column::kCode));
+  row.code = withoutTrailingBlanks(cell(import_column::kCode));
   // A longer code cut to the field would land on another product's formula.
   if (row.code.size() > kProductCodeLength)
     return refuse(import_column::kCode, RowRefusal::Reason::CodeTooLong);
-  row.description = trimmedEnd(cell(import_column::kDescription)).left(50);
+  row.description = withoutTrailingBlanks(cell(import_column::kDescription)).left(50);
   row.system = cell(import_column::kSystem).trimmed().left(1);
 
   const auto number = [&](int column, int digits, int places, Decimal& into) {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "exchange/formula_lines.h"
 #include "production/formulas/formula_weight.h"
 #include "runtime/message_presenter.h"
 #include "storage/relations/integrity_transaction.h"
@@ -46,18 +47,9 @@ bool addProduct(FileManager& terminado, const ImportRow& row) {
 }
 
 int deleteLines(FileManager& formula2, const Decimal& formula, IntegrityFailure& failure) {
-  Record& line = formula2.buffer();
-  line.clear();
-  line.setDecimal("FOR2:CODIGO_FORMULA", formula);
-  if (const int level = formula2.setPosition(formula2.keyDef(u"FOR2:KEYCOD")); level != kLevelBenign)
-    return failure.at(formula2, level);
-  for (;;) {
-    const int level = formula2.tryNext();
-    if (level != kLevelBenign) return formula2.endOfFile() ? kLevelBenign : failure.at(formula2, level);
-    if (line.decimal("FOR2:CODIGO_FORMULA") != formula) return kLevelBenign;
-    if (const int deleted = formula2.deleteRecord(false); deleted != kLevelBenign)
-      return failure.at(formula2, deleted);
-  }
+  const int level =
+      forEachFormulaLine(formula2, formula, [&](Record&) { return formula2.deleteRecord(false); });
+  return level == kLevelBenign ? level : failure.at(formula2, level);
 }
 
 int addLines(FileManager& formula2, const Decimal& formula, const std::vector<NewLine>& lines,

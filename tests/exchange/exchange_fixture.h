@@ -100,8 +100,11 @@ class ExchangeTest : public testing::Test {
   }
 
   // The Planilla rows in record order.
-  std::vector<Record> sheet() {
-    FileManager& m = files[QStringLiteral("Planilla")];
+  std::vector<Record> sheet() { return rows("Planilla"); }
+
+  // A table's records in file order.
+  std::vector<Record> rows(const char* table) {
+    FileManager& m = files[QString::fromLatin1(table)];
     std::vector<Record> out;
     EXPECT_EQ(m.open(), kLevelBenign);
     m.setPosition(nullptr, FileEdge::Start);

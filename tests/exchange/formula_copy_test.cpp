@@ -77,15 +77,6 @@ class FormulaCopyTest : public ExchangeTest {
     line(5, "01TINTA", "50");
   }
 
-  std::vector<Record> rows(const char* table) {
-    FileManager& m = files[QString::fromLatin1(table)];
-    std::vector<Record> out;
-    EXPECT_EQ(m.open(), kLevelBenign);
-    m.setPosition(nullptr, FileEdge::Start);
-    while (m.tryNext() == kLevelBenign) out.push_back(m.buffer());
-    m.close();
-    return out;
-  }
   QStringList titlesAndTexts() {
     QStringList out;
     for (const MessageBox& b : messages.shown()) out << b.title() + u": "_s + b.text();

@@ -89,15 +89,6 @@ class FormulaImportTest : public ExchangeTest {
 
   ImportOutcome import(const QString& path) { return FormulaImport(files).run(path); }
 
-  std::vector<Record> rows(const char* table) {
-    FileManager& m = files[QString::fromLatin1(table)];
-    std::vector<Record> out;
-    EXPECT_EQ(m.open(), kLevelBenign);
-    m.setPosition(nullptr, FileEdge::Start);
-    while (m.tryNext() == kLevelBenign) out.push_back(m.buffer());
-    m.close();
-    return out;
-  }
   // "B1=100.0000/50.00" for each line of the formula.
   QStringList linesOf(int formula) {
     QStringList out;

@@ -136,15 +136,7 @@ class VersionWindowTest : public ExchangeTest {
       r.setDate("VER:FECHA", Date::fromYmd(2020, 1, 1));
     });
   }
-  std::vector<Record> versions() {
-    FileManager& m = files[u"Versiones"_s];
-    std::vector<Record> out;
-    EXPECT_EQ(m.open(), kLevelBenign);
-    m.setPosition(nullptr, FileEdge::Start);
-    while (m.tryNext() == kLevelBenign) out.push_back(m.buffer());
-    m.close();
-    return out;
-  }
+  std::vector<Record> versions() { return rows("Versiones"); }
   QWidget* open() {
     area.show();
     EXPECT_NE(launcher.start(u"Actualizar"_s), 0u);
