@@ -71,10 +71,12 @@ ImportOutcome FormulaImport::run(const QString& path) {
                       files_[u"Formula2"_s]};
   OpenedTables opened;
   ImportColumns columns;
-  if (opened.open({&tables.basicos, &tables.terminado, &tables.formula1, &tables.formula2}) !=
-          kLevelBenign ||
-      !ImportColumns::read(tables.basicos, columns)) {
-    if (tables.basicos.errorNumber() != 0) tables.basicos.raiseStored();
+  // A table that cannot be opened has shown why; a failed read of Basicos
+  // has its message stored.
+  const bool opens = opened.open({&tables.basicos, &tables.terminado, &tables.formula1,
+                                  &tables.formula2}) == kLevelBenign;
+  if (!opens || !ImportColumns::read(tables.basicos, columns)) {
+    if (opens) tables.basicos.raiseStored();
     outcome.end = ImportOutcome::End::Failed;
     return outcome;
   }
