@@ -15,6 +15,7 @@
 #include "tests/exchange/exchange_fixture.h"
 #include "tests/kalrep/kalrep_test_support.h"
 #include "tests/exchange/workbook_builder.h"
+#include "tests/exchange/xls_builder.h"
 
 namespace bv::test {
 namespace {
@@ -228,6 +229,19 @@ TEST_F(FormulaImportTest, BadRowsAreLeftOutWholeAndTheOthersImported) {
   QStringList codes;
   for (const Record& r : rows("Formula1")) codes << r.text("FOR1:CODIGO_TERMINADO");
   EXPECT_EQ(codes, QStringList({u"VIEJO"_s, u"BUENO"_s}));
+}
+
+TEST_F(FormulaImportTest, AnXlsWorkbookImportsLikeAnXlsxOne) {
+  catalogue();
+  QFile file(path(u"libro.xls"_s));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  // Row 3, columns A, D, E, AM, AO (from 0: 2; 0, 3, 4, 38, 40).
+  file.write(XlsBuilder().text(2, 0, "ROJO").number(2, 3, 100).number(2, 4, 50).number(2, 38, 1).text(2, 40, "M").bytes());
+  file.close();
+  EXPECT_EQ(import(file.fileName()).imported, 1);
+  ASSERT_EQ(rows("Formula1").size(), 1u);
+  EXPECT_EQ(rows("Formula1")[0].decimal("FOR1:PESO_ESPECIFICO"), dec("1.5"));
+  EXPECT_EQ(rows("Terminado").size(), 1u);
 }
 
 TEST_F(FormulaImportTest, AProductThatCannotBeAddedStillGetsItsFormula) {
