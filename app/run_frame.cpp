@@ -16,7 +16,7 @@ namespace bv {
 void registerProcedures(ProcedureRegistry& registry, Program& program) {
   // Each subsystem adds its windows and processes here as they are built; an
   // entry of the menu whose procedure is missing stays disabled.
-  registerExchangeProcedures(registry, program.files());
+  registerExchangeProcedures(registry, program.relations());
   registerProductionProcedures(registry, program.files());
   registerProductionForms(registry, program.relations());
   registerMasterdataForms(registry, program.relations());

@@ -20,18 +20,30 @@ struct ZipCloser {
 };
 using Zip = std::unique_ptr<zip_t, ZipCloser>;
 
+// No part of a workbook the program reads comes near this; a larger one is
+// refused rather than taken into memory.
+constexpr zip_uint64_t kMaxEntrySize = 256u * 1024u * 1024u;
+
+// The entry's bytes, read until its end: the size the archive states is not
+// trusted (a damaged or hostile file may claim any size).
 std::optional<std::string> readEntry(zip_t* zip, const std::string& name) {
   const zip_int64_t index = zip_name_locate(zip, name.c_str(), ZIP_FL_NOCASE);
   if (index < 0) return std::nullopt;
-  zip_stat_t st;
-  if (zip_stat_index(zip, zip_uint64_t(index), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE))
-    return std::nullopt;
   zip_file_t* f = zip_fopen_index(zip, zip_uint64_t(index), 0);
   if (!f) return std::nullopt;
-  std::string data(std::size_t(st.size), '\0');
-  const zip_int64_t got = zip_fread(f, data.data(), st.size);
-  zip_fclose(f);
-  if (got < 0 || zip_uint64_t(got) != st.size) return std::nullopt;
+  std::string data;
+  char chunk[64 * 1024];
+  for (;;) {
+    const zip_int64_t got = zip_fread(f, chunk, sizeof chunk);
+    if (got < 0 || data.size() + zip_uint64_t(got) > kMaxEntrySize) {
+      zip_fclose(f);
+      return std::nullopt;
+    }
+    if (got == 0) break;
+    data.append(chunk, std::size_t(got));
+  }
+  // Closing checks the entry's checksum.
+  if (zip_fclose(f) != 0) return std::nullopt;
   return data;
 }
 
@@ -80,7 +92,13 @@ std::string partPath(const std::string& target) {
   return "xl/" + target;
 }
 
-void readSheet(const pugi::xml_document& doc, const std::vector<QString>& shared, Sheet& sheet) {
+// Cells a sheet may span: a sheet is kept as full rows up to each row's last
+// cell, so a few cells at far addresses would otherwise take gigabytes.
+constexpr std::size_t kMaxCellSlots = 4'000'000;
+
+// False when the sheet would span more cells than the program keeps.
+bool readSheet(const pugi::xml_document& doc, const std::vector<QString>& shared, Sheet& sheet) {
+  std::size_t spanned = 0;
   const pugi::xml_node data = child(child(doc, "worksheet"), "sheetData");
   int rowNumber = 0;
   for (pugi::xml_node row : data.children()) {
@@ -111,9 +129,15 @@ void readSheet(const pugi::xml_document& doc, const std::vector<QString>& shared
         cell.text = numberTextOf(std::strtod(v, nullptr));
         cell.numeric = true;
       }
-      if (!cell.text.isEmpty()) sheet.cell({rowNumber, columnNumber}) = std::move(cell);
+      if (cell.text.isEmpty()) continue;
+      const auto& rows = sheet.rows();
+      const std::size_t width = std::size_t(rowNumber) <= rows.size() ? rows[std::size_t(rowNumber - 1)].size() : 0;
+      if (std::size_t(columnNumber) > width) spanned += std::size_t(columnNumber) - width;
+      if (spanned > kMaxCellSlots) return false;
+      sheet.cell({rowNumber, columnNumber}) = std::move(cell);
     }
   }
+  return true;
 }
 
 }  // namespace
@@ -154,8 +178,9 @@ std::optional<Workbook> readXlsxFile(const QString& path, QString* error) {
     Sheet sheet(QString::fromUtf8(attribute(s, "name")));
     const auto target = targets.find(QString::fromUtf8(attribute(s, "id")));
     pugi::xml_document sheetDoc;
-    if (target != targets.end() && load(sheetDoc, readEntry(zip.get(), partPath(*target))))
-      readSheet(sheetDoc, shared, sheet);
+    if (target != targets.end() && load(sheetDoc, readEntry(zip.get(), partPath(*target))) &&
+        !readSheet(sheetDoc, shared, sheet))
+      return fail(QStringLiteral("la hoja es demasiado grande"));
     sheets.push_back(std::move(sheet));
   }
   if (sheets.empty()) return fail(QStringLiteral("el libro no tiene hojas"));

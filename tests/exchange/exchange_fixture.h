@@ -16,6 +16,7 @@
 #include "runtime/scripted_presenter.h"
 #include "storage/errors/error_manager.h"
 #include "storage/managers/file_managers.h"
+#include "storage/relations/relation_managers.h"
 
 namespace bv::test {
 
@@ -99,8 +100,11 @@ class ExchangeTest : public testing::Test {
   }
 
   // The Planilla rows in record order.
-  std::vector<Record> sheet() {
-    FileManager& m = files[QStringLiteral("Planilla")];
+  std::vector<Record> sheet() { return rows("Planilla"); }
+
+  // A table's records in file order.
+  std::vector<Record> rows(const char* table) {
+    FileManager& m = files[QString::fromLatin1(table)];
     std::vector<Record> out;
     EXPECT_EQ(m.open(), kLevelBenign);
     m.setPosition(nullptr, FileEdge::Start);
@@ -112,6 +116,7 @@ class ExchangeTest : public testing::Test {
   QTemporaryDir dir;
   std::shared_ptr<FileLayer> layer;
   FileManagers files;
+  RelationManagers relations{files};
   ScriptedPresenter messages;
   ScriptedChoices choices;
   HaltRecorder halts;

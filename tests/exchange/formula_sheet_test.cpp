@@ -207,7 +207,7 @@ TEST_F(FormulaSheet, AFileThatCannotBeOpenedStopsTheReport) {
 
 TEST_F(FormulaSheet, TheWindowProcessesAndRunsTheReport) {
   ProcedureRegistry registry;
-  registerExchangeProcedures(registry, files);
+  registerExchangeProcedures(registry, relations);
   EXPECT_TRUE(registry.contains(QStringLiteral("GeneraPlanilla")));
 
   sampleFormulas();
@@ -235,7 +235,7 @@ TEST_F(FormulaSheet, TheWindowProcessesAndRunsTheReport) {
 
 TEST_F(FormulaSheet, SalirClosesTheWholeChildWindowAndEndsTheProcedure) {
   ProcedureRegistry registry;
-  registerExchangeProcedures(registry, files);
+  registerExchangeProcedures(registry, relations);
   QMdiArea area;
   area.show();
   ProcedureLauncher launcher(registry, &area);

@@ -19,8 +19,11 @@ const VerbRegistry& standardVerbs() {
     r.add(tableChangeVerb());
     r.add(listVerb());
     r.add(formulaCostVerb());
-    r.add(formulaSheetVerb());
     r.add(productionOrderVerb());
+    r.add(formulaSheetVerb());
+    r.add(formulaImportVerb());
+    r.add(formulaCopyVerb());
+    r.add(versionUpdateVerb());
     return r;
   }();
   return registry;
