@@ -3,6 +3,7 @@
 #include "tools/cli/costing_verbs.h"
 #include "tools/cli/exchange_verbs.h"
 #include "tools/cli/list_verbs.h"
+#include "tools/cli/printing_verbs.h"
 #include "tools/cli/table_verbs.h"
 #include "tools/cli/verb_registry.h"
 
@@ -18,6 +19,9 @@ const VerbRegistry& standardVerbs() {
     r.add(tableChangeVerb());
     r.add(listVerb());
     r.add(formulaCostVerb());
+    r.add(labelsVerb());
+    r.add(formulaListingVerb());
+    r.add(productListingVerb());
     r.add(formulaSheetVerb());
     return r;
   }();
