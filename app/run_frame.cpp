@@ -2,6 +2,7 @@
 
 #include "exchange/exchange_procedures.h"
 #include "masterdata/masterdata_windows.h"
+#include "printing/printing_procedures.h"
 #include "production/production_procedures.h"
 #include "shell/browse/list_catalogue.h"
 #include "shell/browse/list_procedure.h"
@@ -18,10 +19,12 @@ void registerProcedures(ProcedureRegistry& registry, Program& program) {
   // entry of the menu whose procedure is missing stays disabled.
   registerExchangeProcedures(registry, program.files());
   registerProductionProcedures(registry, program.files());
+  registerPrintingProcedures(registry, program.files());
   registerMasterdataForms(registry, program.relations());
   ListCatalogue lists;
   addMasterdataLists(lists);
   addProductionLists(lists);
+  addPrintingLists(lists);
   lists.forEach([&](const QString& procedure, const ListCatalogue::Declaration& declaration) {
     registry.addWindow(procedure, listWindow(declaration, program.relations()));
   });
