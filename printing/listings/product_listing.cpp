@@ -36,14 +36,14 @@ void buildLayout(Report& report) {
   b.value(kTo, kHeading, u"s10"_s, {3650, 380, 1200, kRow});
   const int y = 650;
   b.box({0, y - 40, kWidth, kRow + 80});
-  b.text(u"Codigo"_s, {60, y, 900, kRow});
-  b.text(u"Descripcion"_s, {1000, y, 2900, kRow});
+  b.text(u"Codigo"_s, {60, y, 1050, kRow});
+  b.text(u"Descripcion"_s, {1150, y, 2800, kRow});
   b.text(u"Linea"_s, {4000, y, 2000, kRow});
   b.text(u"Carta"_s, {6050, y, 1900, kRow});
   b.text(u"Marca"_s, {8000, y, 1950, kRow});
 
-  b.value(kCode, kDetail, u"s13"_s, {60, 0, 900, kRow});
-  b.value(kDescription, kDetail, u"s50"_s, {1000, 0, 2950, kRow});
+  b.value(kCode, kDetail, u"s13"_s, {60, 0, 1050, kRow});
+  b.value(kDescription, kDetail, u"s50"_s, {1150, 0, 2800, kRow});
   b.value(kLine, kDetail, u"n3"_s, {4000, 0, 250, kRow}, TextAlignment::Right);
   b.value(kLineDescription, kDetail, u"s30"_s, {4300, 0, 1700, kRow});
   b.value(kChart, kDetail, u"n3"_s, {6050, 0, 250, kRow}, TextAlignment::Right);

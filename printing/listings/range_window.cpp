@@ -68,6 +68,7 @@ ListingRangeWindow::ListingRangeWindow(Kind kind, QWidget* parent) : QWidget(par
   auto* quit = new QPushButton(u"Salir"_s, this);
   quit->setObjectName(u"?Salir"_s);
   auto* buttons = new QHBoxLayout;
+  layout->addStretch();
   buttons->addStretch();
   buttons->addWidget(printButton);
   buttons->addWidget(quit);
@@ -81,6 +82,8 @@ QLineEdit* ListingRangeWindow::entry(const QString& name, int length, QWidget* p
   auto* e = new QLineEdit(parent);
   e->setObjectName(name);
   e->setMaxLength(length);
+  // As wide as the longest value and a little more.
+  e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QString(length + 2, u'M')));
   return e;
 }
 
