@@ -17,7 +17,7 @@ ListExtraButton markButton(const QString& text, const QString& name, const QStri
 
 const ListDeclaration& imprimirEtiquetas() {
   static const ListDeclaration list = [] {
-    ListColumn mark = ListColumn::of(kMarkText, 10, u"M"_s, u"s1"_s).fixed();
+    ListColumn mark = ListColumn::of(kMarkText, 18, u"M"_s, u"s1"_s).fixed();
     mark.icon = [](const WindowFields& row) {
       return row.text(u"PRO1:MARCA"_s) == kMarked ? u"~CHECK.ICO"_s : u"~BLANK.ICO"_s;
     };

@@ -6,6 +6,7 @@
 #include <QTableView>
 
 #include "printing/labels/label_start_window.h"
+#include "printing/labels/marking_behaviour.h"
 #include "printing/labels/marking_list.h"
 #include "shell/globals.h"
 #include "tests/shell/browse/list_fixture.h"
@@ -121,6 +122,9 @@ TEST_F(LabelWindowsTest, TheLabelCountIsWrittenAtOnceAndTheButtonsWaitForRows) {
   for (const QString& name : {u"?Marca"_s, u"?MarcaTodo"_s, u"?Proximo"_s})
     EXPECT_FALSE(child<QPushButton>(empty, name)->isEnabled()) << name.toStdString();
   EXPECT_TRUE(child<QPushButton>(empty, u"?Continuar"_s)->isEnabled());
+  // The buttons' images are the program's own.
+  for (const labels::MarkEntry& e : labels::markEntries())
+    EXPECT_FALSE(child<QPushButton>(empty, e.name)->icon().isNull()) << e.name.toStdString();
   for (QMdiSubWindow* sub : area.subWindowList()) delete sub;
 
   const RecordPosition at = order(1, "A", 1, false);
