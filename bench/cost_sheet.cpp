@@ -5,16 +5,15 @@
 // the report engine. Prints the ratio (aimed at 3 or less).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include "bench/ratio_main.h"
+
 #include <QTemporaryDir>
-#include <cstdio>
 
 #include "production/costing/cost_sheet_layout.h"
 #include "production/costing/formula_cost_sheet.h"
 #include "production/costing/line_cost.h"
 #include "runtime/choices.h"
 #include "runtime/report/report.h"
-#include "storage/errors/standard_messages.h"
 #include "storage/managers/file_managers.h"
 
 namespace {
@@ -79,7 +78,6 @@ struct Station {
 };
 
 std::unique_ptr<Station> station;
-double procedureTime = 0, baselineTime = 0;
 
 void BM_CostSheetProcedureToPdf(benchmark::State& state) {
   ScriptedChoices answers;
@@ -136,27 +134,11 @@ BENCHMARK(BM_CostSheetProcedureToPdf)->Unit(benchmark::kMillisecond)->MinTime(1.
 BENCHMARK(BM_PlainValuesAndPage)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qargc = 1;
-  QApplication app(qargc, argv);
-  ErrorManager::instance().loadTable(standardMessageBlock());
-  station = std::make_unique<Station>();
-  benchmark::Initialize(&argc, argv);
-  struct Collect : benchmark::ConsoleReporter {
-    void ReportRuns(const std::vector<Run>& runs) override {
-      ConsoleReporter::ReportRuns(runs);
-      for (const Run& r : runs) {
-        if (r.benchmark_name().find("Procedure") != std::string::npos) procedureTime = r.GetAdjustedRealTime();
-        if (r.benchmark_name().find("Plain") != std::string::npos) baselineTime = r.GetAdjustedRealTime();
-      }
-    }
-  } reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  if (baselineTime > 0)
-    std::printf("ratio cost sheet of %d lines to PDF / plain values and the same page: %.2f\n", kLines,
-                procedureTime / baselineTime);
-  std::fflush(stdout);
-  station.reset();
-  Clock::clear();
-  return 0;
+  return bv::bench::runRatioMain(
+      argc, argv, {"Procedure", "Plain", "cost sheet of 32 lines to PDF / plain values and the same page"},
+      [] { station = std::make_unique<Station>(); },
+      [] {
+        station.reset();
+        Clock::clear();
+      });
 }

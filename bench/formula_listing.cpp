@@ -6,14 +6,13 @@
 // 3 or less).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include "bench/ratio_main.h"
+
 #include <QTemporaryDir>
-#include <cstdio>
 
 #include "printing/listings/formula_listing.h"
 #include "printing/related_record.h"
 #include "runtime/choices.h"
-#include "storage/errors/standard_messages.h"
 #include "storage/managers/file_managers.h"
 
 namespace {
@@ -72,7 +71,6 @@ struct Station {
 };
 
 std::unique_ptr<Station> station;
-double procedureTime = 0, baselineTime = 0;
 
 // Runs `body` in an execution context of its own, dropped afterwards.
 template <typename F>
@@ -136,26 +134,8 @@ BENCHMARK(BM_FormulaListingProcedureToPdf)->Unit(benchmark::kMillisecond)->MinTi
 BENCHMARK(BM_ReadingTheSameView)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qargc = 1;
-  QApplication app(qargc, argv);
-  ErrorManager::instance().loadTable(standardMessageBlock());
-  station = std::make_unique<Station>();
-  benchmark::Initialize(&argc, argv);
-  struct Collect : benchmark::ConsoleReporter {
-    void ReportRuns(const std::vector<Run>& runs) override {
-      ConsoleReporter::ReportRuns(runs);
-      for (const Run& r : runs) {
-        if (r.benchmark_name().find("Procedure") != std::string::npos) procedureTime = r.GetAdjustedRealTime();
-        if (r.benchmark_name().find("Reading") != std::string::npos) baselineTime = r.GetAdjustedRealTime();
-      }
-    }
-  } reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  if (baselineTime > 0)
-    std::printf("ratio formula listing of %d formulas to PDF / reading the same view: %.2f\n", kFormulas,
-                procedureTime / baselineTime);
-  std::fflush(stdout);
-  station.reset();
-  return 0;
+  return bv::bench::runRatioMain(
+      argc, argv,
+      {"Procedure", "Reading", "formula listing of 10000 formulas to PDF / reading the same view"},
+      [] { station = std::make_unique<Station>(); }, [] { station.reset(); });
 }

@@ -5,36 +5,12 @@
 
 namespace bv {
 
-// The view's reader, entered in the procedure's context: the progress
-// window's timer calls it from the event loop, and the view puts the records
-// it reads in the buffers of the current context.
-class PrintedReport::Reader : public ViewReader {
- public:
-  Reader(ViewManager& view, ContextId context, std::function<void()> closeTables)
-      : ViewReader(view, std::move(closeTables)), context_(context) {}
-  void reset() override {
-    const ContextGuard guard(context_);
-    ViewReader::reset();
-  }
-  int next() override {
-    const ContextGuard guard(context_);
-    return ViewReader::next();
-  }
-  void close() override {
-    const ContextGuard guard(context_);
-    ViewReader::close();
-  }
-
- private:
-  ContextId context_;
-};
-
 PrintedReport::PrintedReport(FileManagers& files, ContextId context, const QString& primary,
                              const QStringList& others, const QString& title)
     : files_(files),
       context_(context),
       view_(files[primary]),
-      reader_(std::make_unique<Reader>(view_, context, [this] { closeTables(); })),
+      reader_(std::make_unique<ContextViewReader>(view_, context, [this] { closeTables(); })),
       report_(title),
       process_(*reader_, &report_, [this] {
         const ContextGuard guard(context_);

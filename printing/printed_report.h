@@ -17,6 +17,7 @@
 #include "runtime/context.h"
 #include "runtime/report/report.h"
 #include "shell/report_process/report_process.h"
+#include "shell/report_process/view_reader.h"
 #include "storage/views/view_manager.h"
 
 namespace bv {
@@ -51,7 +52,6 @@ class PrintedReport {
   virtual void started() {}
 
  private:
-  class Reader;
   void closeTables();
 
   FileManagers& files_;
@@ -59,7 +59,7 @@ class PrintedReport {
   std::vector<FileManager*> tables_;  // the primary first
   std::vector<FileManager*> opened_;
   ViewManager view_;
-  std::unique_ptr<Reader> reader_;
+  std::unique_ptr<ContextViewReader> reader_;
   Report report_;
   ReportProcess process_;
 };

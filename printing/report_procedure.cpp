@@ -6,34 +6,13 @@
 #include "kalrep/screen.h"
 #include "printing/printed_report.h"
 #include "shell/child_window.h"
+#include "shell/procedure_name_scope.h"
 #include "shell/report_process/progress_window.h"
-#include "storage/errors/error_manager.h"
 
 namespace bv {
-namespace {
-
-class ProcedureName {
- public:
-  ProcedureName(ContextId context, const QString& name) : context_(context) {
-    const ContextGuard guard(context_);
-    ErrorManager::instance().setProcedureName(name);
-  }
-  ~ProcedureName() {
-    const ContextGuard guard(context_);
-    ErrorManager::instance().removeProcedureName();
-  }
-  ProcedureName(const ProcedureName&) = delete;
-  ProcedureName& operator=(const ProcedureName&) = delete;
-
- private:
-  ContextId context_;
-};
-
-}  // namespace
-
 QCoro::Task<void> runPrintedReport(std::unique_ptr<PrintedReport> report, ProcedureStart start,
                                    QString procedure, QString userText) {
-  const ProcedureName name(start.context, procedure);
+  const ProcedureNameScope name(start.context, procedure);
   if (!start.area || !report->start()) co_return;
 
   auto window = std::make_unique<ProgressWindow>(report->process());

@@ -4,6 +4,7 @@
 
 #include "printing/related_record.h"
 #include "storage/managers/file_managers.h"
+#include "storage/relations/empty_table.h"
 #include "storage/relations/integrity_transaction.h"
 
 using namespace Qt::StringLiterals;
@@ -58,17 +59,6 @@ int forEachMarked(FileManager& orders, IntegrityFailure& failure, const std::fun
     if (level != kLevelBenign) return orders.endOfFile() ? kLevelBenign : failure.at(orders, level);
     if (order.text("PRO1:MARCA") != labels::kMarked) return kLevelBenign;
     if (const int visited = visit(); visited != kLevelBenign) return visited;
-  }
-}
-
-int emptyTable(FileManager& table, IntegrityFailure& failure) {
-  if (const int level = table.setPosition(nullptr, FileEdge::Start); level != kLevelBenign)
-    return failure.at(table, level);
-  for (;;) {
-    const int level = table.tryNext();
-    if (level != kLevelBenign) return table.endOfFile() ? kLevelBenign : failure.at(table, level);
-    if (const int deleted = table.deleteRecord(false); deleted != kLevelBenign)
-      return failure.at(table, deleted);
   }
 }
 

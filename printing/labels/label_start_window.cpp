@@ -10,12 +10,11 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "printing/labels/label_fill.h"
+#include "printing/print_buttons.h"
 #include "runtime/report/report_font.h"
-#include "shell/call_window.h"
 #include "shell/frame/main_frame.h"
 #include "shell/globals.h"
 #include "storage/errors/message_entry.h"
@@ -78,28 +77,16 @@ LabelStartWindow::LabelStartWindow(FileManagers& files, ContextId context, QWidg
   progress_->setRange(0, 100);
   progress_->setValue(0);
 
-  auto* printButton = new QPushButton(u"Imprimir"_s, this);
-  printButton->setObjectName(u"?Imprimir"_s);
-  printButton->setDefault(true);
-  auto* cancel = new QPushButton(u"Cancelar"_s, this);
-  cancel->setObjectName(u"?Cancelar"_s);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(printButton);
-  buttons->addWidget(cancel);
-
   auto* top = new QHBoxLayout;
   top->addLayout(fields);
   top->addWidget(sheet);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(progress_);
-  layout->addLayout(buttons);
+  layout->addLayout(printButtons(*this, u"Cancelar"_s, [this] { print(); }));
 
   connect(row_, &QLineEdit::editingFinished, this, &LabelStartWindow::takeTypedPosition);
   connect(column_, &QLineEdit::editingFinished, this, &LabelStartWindow::takeTypedPosition);
-  connect(printButton, &QPushButton::clicked, this, &LabelStartWindow::print);
-  connect(cancel, &QPushButton::clicked, this, [this] { frameOf(this)->close(); });
 
   // The position of the last run is offered again; the first one starts at the top.
   labels::SheetPosition start{static_cast<int>(glo().FILA.toInteger()), static_cast<int>(glo().COLUMNA.toInteger())};

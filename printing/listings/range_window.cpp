@@ -5,10 +5,9 @@
 #include <QHBoxLayout>
 #include <QIntValidator>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/call_window.h"
+#include "printing/print_buttons.h"
 #include "shell/frame/main_frame.h"
 #include "shell/globals.h"
 
@@ -62,20 +61,8 @@ ListingRangeWindow::ListingRangeWindow(Kind kind, QWidget* parent) : QWidget(par
     }
     layout->addLayout(groups);
   }
-  auto* printButton = new QPushButton(u"Imprimir"_s, this);
-  printButton->setObjectName(u"?Imprimir"_s);
-  printButton->setDefault(true);
-  auto* quit = new QPushButton(u"Salir"_s, this);
-  quit->setObjectName(u"?Salir"_s);
-  auto* buttons = new QHBoxLayout;
   layout->addStretch();
-  buttons->addStretch();
-  buttons->addWidget(printButton);
-  buttons->addWidget(quit);
-  layout->addLayout(buttons);
-  connect(printButton, &QPushButton::clicked, this, &ListingRangeWindow::print);
-  // "Salir" ends the window, child window frame and all.
-  connect(quit, &QPushButton::clicked, this, [this] { frameOf(this)->close(); });
+  layout->addLayout(printButtons(*this, u"Salir"_s, [this] { print(); }));
 }
 
 QLineEdit* ListingRangeWindow::entry(const QString& name, int length, QWidget* parent) {
