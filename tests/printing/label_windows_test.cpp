@@ -2,6 +2,7 @@
 // the mark buttons and column, moving between marks, the count edited in
 // place) and the start window (the total, the sheet's rectangles, "Imprimir").
 #include <QFrame>
+#include <QMenu>
 #include <QProgressBar>
 #include <QTableView>
 
@@ -135,6 +136,24 @@ TEST_F(LabelWindowsTest, TheLabelCountIsWrittenAtOnceAndTheButtonsWaitForRows) {
   EXPECT_EQ(column(*list, labels::kCountColumn), QStringList{u"4"_s});
   // No other column is written in place.
   EXPECT_NE(list->writeCell(1, u"7"_s), kLevelBenign);
+}
+
+TEST_F(LabelWindowsTest, ThePopupOffersTheCountAndTheMarksInThreeGroups) {
+  order(1, "A", 1, false);
+  ListWindow* list = marking();
+  ASSERT_NE(list, nullptr);
+  const std::unique_ptr<QMenu> menu = list->popupMenu();
+  QStringList entries;
+  for (QAction* a : menu->actions()) entries << (a->isSeparator() ? u"-"_s : a->text());
+  const qsizetype own = entries.indexOf(u"&Editar cantidad"_s);
+  ASSERT_GE(own, 1);
+  EXPECT_EQ(entries.mid(own - 1),
+            (QStringList{u"-"_s, u"&Editar cantidad"_s, u"-"_s, u"&Marca"_s, u"&Desmarca"_s, u"&Cambia"_s, u"-"_s,
+                         u"Marca todo"_s, u"Desm todo"_s, u"Cambia todo"_s, u"-"_s, u"&Previo"_s, u"P&roximo"_s}));
+  // An entry acts once the menu is done with, as the button does.
+  menu->actions()[own + 2]->trigger();
+  testing_shell::settle();
+  EXPECT_EQ(column(*list, labels::kMarkColumn), QStringList{u"*"_s});
 }
 
 class LabelStartWindowTest : public LabelWindowsTest {
