@@ -17,7 +17,7 @@ ListExtraButton markButton(const QString& text, const QString& name, const QStri
 
 const ListDeclaration& imprimirEtiquetas() {
   static const ListDeclaration list = [] {
-    ListColumn mark = ListColumn::of(kMarkText, 18, u"M"_s, u"s1"_s).fixed();
+    ListColumn mark = ListColumn::of(kMarkText, 24, u"M"_s, u"s1"_s).fixed();
     mark.icon = [](const WindowFields& row) {
       return row.text(u"PRO1:MARCA"_s) == kMarked ? u"~CHECK.ICO"_s : u"~BLANK.ICO"_s;
     };
@@ -44,16 +44,16 @@ const ListDeclaration& imprimirEtiquetas() {
                     .editable(),
                 ListColumn::of(u"PRO1:FECHA"_s, 44, u"Fecha"_s, u"D6"_s).aligned(ColumnAlign::Right),
                 ListColumn::of(u"PRO1:CODIGO_TERMINADO"_s, 56, u"Terminado"_s, u"s13"_s),
-                ListColumn::of(u"TER:DESCRIPCION"_s, 160, u"Descripcion"_s, u"s50"_s),
+                ListColumn::of(u"TER:DESCRIPCION"_s, 140, u"Descripcion"_s, u"s50"_s),
                 ListColumn::of(u"PRO1:CANTIDAD"_s, 44, u"Cantidad"_s, u"n10.4"_s).aligned(ColumnAlign::Right),
                 ListColumn::of(u"PRO1:CLIENTE"_s, 28, u"Cliente"_s, u"n05"_s).aligned(ColumnAlign::Right),
-                ListColumn::of(u"CLI:NOMBRE"_s, 120, u"Nombre"_s, u"s30"_s),
+                ListColumn::of(u"CLI:NOMBRE"_s, 100, u"Nombre"_s, u"s30"_s),
             },
         .values = {{kMarkText, false,
                     [](const WindowFields& row) {
                       return FieldValue(row.text(u"PRO1:MARCA"_s) == kMarked ? u"*"_s : QString());
                     }}},
-        .buttons = {.query = false, .insert = false, .change = false, .remove = false, .select = false},
+        .buttons = {.query = false, .insert = false, .change = false, .remove = false, .toolbox = false, .select = false},
         .extras = std::move(extras),
         .behaviour = [] { return std::make_unique<MarkingBehaviour>(); },
     };
