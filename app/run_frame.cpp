@@ -2,6 +2,7 @@
 
 #include "exchange/exchange_procedures.h"
 #include "masterdata/masterdata_windows.h"
+#include "printing/printing_procedures.h"
 #include "production/production_procedures.h"
 #include "shell/browse/list_catalogue.h"
 #include "shell/browse/list_procedure.h"
@@ -19,10 +20,12 @@ void registerProcedures(ProcedureRegistry& registry, Program& program) {
   registerExchangeProcedures(registry, program.relations());
   registerProductionProcedures(registry, program.files());
   registerProductionForms(registry, program.relations());
+  registerPrintingProcedures(registry, program.files());
   registerMasterdataForms(registry, program.relations());
   ListCatalogue lists;
   addMasterdataLists(lists);
   addProductionLists(lists);
+  addPrintingLists(lists);
   lists.forEach([&](const QString& procedure, const ListCatalogue::Declaration& declaration) {
     registry.addWindow(procedure, listWindow(declaration, program.relations()));
   });

@@ -5,18 +5,15 @@
 // the report engine. Prints the ratio (aimed at 3 or less).
 #include <benchmark/benchmark.h>
 
-#include "bench/ratio_report.h"
+#include "bench/ratio_main.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
-#include <cstdio>
 
 #include "production/costing/cost_sheet_layout.h"
 #include "production/costing/formula_cost_sheet.h"
 #include "production/costing/line_cost.h"
 #include "runtime/choices.h"
 #include "runtime/report/report.h"
-#include "storage/errors/standard_messages.h"
 #include "storage/managers/file_managers.h"
 
 namespace {
@@ -137,14 +134,11 @@ BENCHMARK(BM_CostSheetProcedureToPdf)->Unit(benchmark::kMillisecond)->MinTime(1.
 BENCHMARK(BM_PlainValuesAndPage)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qargc = 1;
-  QApplication app(qargc, argv);
-  ErrorManager::instance().loadTable(standardMessageBlock());
-  station = std::make_unique<Station>();
-  benchmark::Initialize(&argc, argv);
-  bench::runAndReportRatio("Procedure", "Plain", "cost sheet of 32 lines to PDF / plain values and the same page");
-  station.reset();
-  Clock::clear();
-  return 0;
+  return bv::bench::runRatioMain(
+      argc, argv, {"Procedure", "Plain", "cost sheet of 32 lines to PDF / plain values and the same page"},
+      [] { station = std::make_unique<Station>(); },
+      [] {
+        station.reset();
+        Clock::clear();
+      });
 }

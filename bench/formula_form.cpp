@@ -4,11 +4,11 @@
 // (aimed at 2 or less).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include "bench/ratio_main.h"
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
-#include <cstdio>
 
 #include "production/formulas/formulas_windows.h"
 #include "shell/browse/list_window.h"
@@ -17,7 +17,6 @@
 #include "shell/form/form_window.h"
 #include "shell/globals.h"
 #include "shell/request_codes.h"
-#include "storage/errors/standard_messages.h"
 #include "storage/managers/file_managers.h"
 #include "storage/relations/relation_managers.h"
 
@@ -110,7 +109,6 @@ void openForm(benchmark::State& state, Station& station) {
 }
 
 std::unique_ptr<Station> one, many;
-double oneTime = 0, manyTime = 0;
 
 void BM_FormulaFormOf1Line(benchmark::State& state) {
   if (!one) one = std::make_unique<Station>(1);
@@ -128,25 +126,11 @@ BENCHMARK(BM_FormulaFormOf1Line)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_FormulaFormOf32Lines)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qargc = 1;
-  QApplication app(qargc, argv);
-  ErrorManager::instance().loadTable(standardMessageBlock());
-  glo().ModificaFormulas = u"S"_s;
-  benchmark::Initialize(&argc, argv);
-  struct Collect : benchmark::ConsoleReporter {
-    void ReportRuns(const std::vector<Run>& runs) override {
-      ConsoleReporter::ReportRuns(runs);
-      for (const Run& r : runs) {
-        if (r.benchmark_name().find("Of1Line") != std::string::npos) oneTime = r.GetAdjustedRealTime();
-        if (r.benchmark_name().find("Of32Lines") != std::string::npos) manyTime = r.GetAdjustedRealTime();
-      }
-    }
-  } reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  if (oneTime > 0) std::printf("ratio opening the formula form, 32 lines / 1 line: %.2f\n", manyTime / oneTime);
-  std::fflush(stdout);
-  one.reset();
-  many.reset();
-  return 0;
+  return bv::bench::runRatioMain(
+      argc, argv, {"Of32Lines", "Of1Line", "opening the formula form, 32 lines / 1 line"},
+      [] { glo().ModificaFormulas = u"S"_s; },
+      [] {
+        one.reset();
+        many.reset();
+      });
 }

@@ -6,16 +6,14 @@
 // the ratio (aimed at 3 or less).
 #include <benchmark/benchmark.h>
 
-#include "bench/ratio_report.h"
+#include "bench/ratio_main.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <cstdio>
 
 #include "production/produccion/order_cost.h"
 #include "production/produccion/order_entry.h"
 #include "production/produccion/order_loading.h"
-#include "storage/errors/standard_messages.h"
 #include "storage/managers/file_managers.h"
 
 namespace {
@@ -147,12 +145,11 @@ BENCHMARK(BM_OrderEntryOverTheFiles)->Unit(benchmark::kMicrosecond)->MinTime(1.0
 BENCHMARK(BM_PlainDecimalArithmetic)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  ErrorManager::instance().loadTable(standardMessageBlock());
-  station = std::make_unique<Station>();
-  benchmark::Initialize(&argc, argv);
-  bench::runAndReportRatio("Files", "Plain", "production order of 32 lines through the files / plain Decimal arithmetic");
-  station.reset();
-  Clock::clear();
-  return 0;
+  return bv::bench::runRatioMain(
+      argc, argv, {"Files", "Plain", "production order of 32 lines through the files / plain Decimal arithmetic"},
+      [] { station = std::make_unique<Station>(); },
+      [] {
+        station.reset();
+        Clock::clear();
+      });
 }

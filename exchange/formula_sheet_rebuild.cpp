@@ -4,6 +4,7 @@
 
 #include "exchange/formula_sheet_columns.h"
 #include "storage/managers/file_managers.h"
+#include "storage/relations/empty_table.h"
 #include "storage/relations/integrity_transaction.h"
 
 namespace bv {
@@ -43,17 +44,6 @@ class SheetTables {
  private:
   std::vector<FileManager*> opened_;
 };
-
-int emptyTable(FileManager& table, IntegrityFailure& failure) {
-  if (const int level = table.setPosition(nullptr, FileEdge::Start); level != kLevelBenign)
-    return failure.at(table, level);
-  for (;;) {
-    const int level = table.tryNext();
-    if (level != kLevelBenign) return table.endOfFile() ? kLevelBenign : failure.at(table, level);
-    if (const int deleted = table.deleteRecord(false); deleted != kLevelBenign)
-      return failure.at(table, deleted);
-  }
-}
 
 // The lines of the formula in the buffer of Formula1, read by FOR2:KEYCOD.
 int readLines(SheetTables& t, std::vector<FormulaLine>& lines, IntegrityFailure& failure) {

@@ -12,9 +12,19 @@
 
 #include <QDir>
 #include <QLibraryInfo>
+#include <QStandardPaths>
 #include <QVersionNumber>
 
 namespace bv {
+
+QString Program::stationDirectory() {
+  // The label work file belongs to the station, not to the shared data: it is
+  // kept in the station's own application-data folder, which a standard user
+  // may write; where none can be made it stays beside the data.
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+  if (folder.isEmpty() || !QDir().mkpath(folder)) return {};
+  return folder;
+}
 
 Program::Program(Platform& platform, QString settingsFile)
     : platform_(platform), settingsFile_(std::move(settingsFile)) {}
@@ -34,7 +44,7 @@ void Program::startUp() {
   steps_ << QStringLiteral("errores");
   Dictionary::instance();
   // Data files are not opened here: each window opens the ones it needs.
-  layer_ = FileLayer::forDirectory(QDir::currentPath());
+  layer_ = FileLayer::forDirectory(QDir::currentPath(), stationDirectory());
   files_ = std::make_unique<FileManagers>(*layer_);
   relations_ = std::make_unique<RelationManagers>(*files_);
   steps_ << QStringLiteral("diccionario");

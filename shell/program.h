@@ -26,6 +26,10 @@ class Program {
 
   // Whether the window runtime accepts the build this program was made for.
   static bool runtimeAcceptsBuild();
+  // Where the tables kept per station are (the label work file): the station's
+  // local application-data folder, made when missing; empty when it cannot be
+  // made (they stay in the data directory then).
+  static QString stationDirectory();
 
   // Start-up, steps 2 to 7: error manager, data dictionary, string matcher,
   // settings file, printer codes, full-window dragging; Qt's own dialogs are

@@ -48,7 +48,9 @@ class BackgroundPainter : public QObject {
 }  // namespace
 
 QString systemImagePath(const QString& name) {
-  return imagesByBaseName().value(QFileInfo(name).completeBaseName().toLower());
+  // A leading "~" names an image linked into the program: the same image.
+  const QString file = name.startsWith(u'~') ? name.mid(1) : name;
+  return imagesByBaseName().value(QFileInfo(file).completeBaseName().toLower());
 }
 
 QIcon systemIcon(const QString& name) {

@@ -30,6 +30,9 @@ class ListBehaviour {
   virtual void opening(ListWindow&) {}
   // A row was made current with the mouse.
   virtual void rowClicked(ListWindow&, int row) {}
+  // A cell was clicked with the left button, after rowClicked (a mark column
+  // flips its row's mark).
+  virtual void cellClicked(ListWindow&, int row, int column) {}
   // Entries added to the popup menu.
   virtual std::vector<PopupEntry> popupEntries(ListWindow&) { return {}; }
 

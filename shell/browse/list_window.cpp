@@ -151,6 +151,7 @@ void ListWindow::build() {
     ContextGuard guard(context_);
     setCurrentRow(index.row());
     behaviour_->rowClicked(*this, index.row());
+    behaviour_->cellClicked(*this, index.row(), index.column());
   });
   connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
     ContextGuard guard(context_);

@@ -4,6 +4,7 @@
 // for the percentage, and the view's first order component for a step object.
 #include <functional>
 
+#include "runtime/context.h"
 #include "shell/report_process/process_reader.h"
 #include "storage/views/view_manager.h"
 
@@ -28,6 +29,30 @@ class ViewReader : public ProcessReader {
  private:
   ViewManager& view_;
   std::function<void()> closeTables_;
+};
+
+// A view reader that enters the procedure's execution context for each call:
+// the progress window's timer calls it from the event loop, and the view puts
+// the records it reads in the buffers of the current context.
+class ContextViewReader : public ViewReader {
+ public:
+  ContextViewReader(ViewManager& view, ContextId context, std::function<void()> closeTables = {})
+      : ViewReader(view, std::move(closeTables)), context_(context) {}
+  void reset() override {
+    const ContextGuard guard(context_);
+    ViewReader::reset();
+  }
+  int next() override {
+    const ContextGuard guard(context_);
+    return ViewReader::next();
+  }
+  void close() override {
+    const ContextGuard guard(context_);
+    ViewReader::close();
+  }
+
+ private:
+  ContextId context_;
 };
 
 }  // namespace bv

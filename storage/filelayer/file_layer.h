@@ -264,7 +264,7 @@ class FileLayer {
 
   // The process-wide SQLite layer of a data directory: one per directory, made on
   // first request and kept while anyone holds it.
-  static std::shared_ptr<FileLayer> forDirectory(const QString& dataDirectory);
+  static std::shared_ptr<FileLayer> forDirectory(const QString& dataDirectory, const QString& stationDirectory = {});
   // A SQLite layer of its own (a second station in tests, the headless runner).
   static std::shared_ptr<FileLayer> createSqlite(const FileLayerOptions& options);
 

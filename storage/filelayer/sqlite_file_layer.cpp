@@ -48,7 +48,7 @@ std::shared_ptr<FileLayer> FileLayer::createSqlite(const FileLayerOptions& optio
   return std::make_shared<sqlfile::SqliteFileLayer>(o);
 }
 
-std::shared_ptr<FileLayer> FileLayer::forDirectory(const QString& dataDirectory) {
+std::shared_ptr<FileLayer> FileLayer::forDirectory(const QString& dataDirectory, const QString& stationDirectory) {
   // The one process-wide layer of each data directory, kept while anyone holds it.
   static std::mutex mutex;
   static QHash<QString, std::weak_ptr<FileLayer>> layers;
@@ -57,6 +57,7 @@ std::shared_ptr<FileLayer> FileLayer::forDirectory(const QString& dataDirectory)
   if (auto existing = layers.value(key).lock()) return existing;
   FileLayerOptions options;
   options.dataDirectory = key;
+  options.stationDirectory = stationDirectory;
   auto made = createSqlite(options);
   layers.insert(key, made);
   return made;

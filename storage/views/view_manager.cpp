@@ -186,7 +186,11 @@ void ViewManager::apply() {
     range_.reset();
     filterIgnored_ = true;
   }
-  if (range_) range_->bounded = view_.setBounds({range_->low, range_->high});
+  // The view reads within the range along the order's key only when it reads
+  // by that key: an order that replaces the key's ("*TER:Descripcion") reads
+  // by another key or in memory, and the range's filter alone keeps it.
+  const bool byTheKey = !o.extraOrder.trimmed().startsWith(u'*');
+  if (range_) range_->bounded = byTheKey && view_.setBounds({range_->low, range_->high});
   view_.toStart();
 }
 

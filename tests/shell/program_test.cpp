@@ -1,6 +1,8 @@
 #include "runtime/platform.h"
 #include "shell/program.h"
 #include "shell/qt_translation.h"
+#include "storage/filelayer/file_layer.h"
+#include "storage/managers/file_managers.h"
 #include "storage/settings/settings.h"
 
 #include <QDialogButtonBox>
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -40,6 +43,22 @@ TEST(Program, StartsAndStopsInOrderAroundTheFrame) {
   EXPECT_EQ(StringMatcher::programMatcher(), nullptr);
   // A missing settings file did not stop start-up, and shut-down wrote it.
   EXPECT_TRUE(QFile::exists(tmp.dir.filePath("bravent.INI")));
+}
+
+TEST(Program, TheLabelWorkFileIsKeptInTheStationsOwnFolder) {
+  QStandardPaths::setTestModeEnabled(true);
+  InTempDir tmp;
+  FakePlatform platform(false);
+  QString station;
+  QString data;
+  runProgram(platform, [&](Program& p) {
+    station = p.files().layer().stationDirectory();
+    data = p.files().layer().dataDirectory();
+  });
+  QStandardPaths::setTestModeEnabled(false);
+  EXPECT_FALSE(station.isEmpty());
+  EXPECT_NE(QDir(station).absolutePath(), QDir(data).absolutePath());
+  EXPECT_TRUE(QDir(station).exists());
 }
 
 TEST(Program, FullWindowDraggingOffForTheRunOnlyWhenItWasOn) {

@@ -1,5 +1,6 @@
 // lista: the rows of a list window as that window shows them.
 #include "masterdata/masterdata_windows.h"
+#include "printing/printing_procedures.h"
 #include "production/production_procedures.h"
 #include "shell/browse/list_output.h"
 #include "tools/cli/csv_format.h"
@@ -18,6 +19,7 @@ const ListCatalogue& programLists() {
     ListCatalogue c;
     addMasterdataLists(c);
     addProductionLists(c);
+    addPrintingLists(c);
     return c;
   }();
   return lists;

@@ -4,6 +4,7 @@
 #include "tools/cli/exchange_verbs.h"
 #include "tools/cli/production_verbs.h"
 #include "tools/cli/list_verbs.h"
+#include "tools/cli/printing_verbs.h"
 #include "tools/cli/table_verbs.h"
 #include "tools/cli/verb_registry.h"
 
@@ -20,6 +21,9 @@ const VerbRegistry& standardVerbs() {
     r.add(listVerb());
     r.add(formulaCostVerb());
     r.add(productionOrderVerb());
+    r.add(labelsVerb());
+    r.add(formulaListingVerb());
+    r.add(productListingVerb());
     r.add(formulaSheetVerb());
     r.add(formulaImportVerb());
     r.add(formulaCopyVerb());

@@ -208,6 +208,24 @@ TEST_F(ViewReading, OrderPastTheKeyIsSortedWithinEachGroup) {
   EXPECT_EQ(lines(readBack(v, "TER:CODIGO")), lines(byMarca));
 }
 
+TEST_F(ViewReading, ARangeOnTheKeyHoldsUnderAnOrderThatReplacesTheKeys) {
+  baseline();
+  finishedProducts(30);
+  ViewManager v(file("Terminado"));
+  v.addSortOrder(file("Terminado").keyDef(u"TER:KEYCOD"));
+  v.setRangePair(*file("Terminado").table().field(u"TER:CODIGO"), [] { return FieldValue(QStringLiteral("T010")); },
+                 [] { return FieldValue(QStringLiteral("T019")); });
+  // Read by the description's key, the code's bounds must not be taken for
+  // bounds of the description.
+  v.appendOrder("*TER:DESCRIPCION,TER:CODIGO");
+  ASSERT_EQ(v.open(), 0);
+  QStringList codes = readAll(v, "TER:CODIGO");
+  EXPECT_EQ(codes.size(), 10);
+  std::sort(codes.begin(), codes.end());
+  EXPECT_EQ(codes.front(), "T010");
+  EXPECT_EQ(codes.back(), "T019");
+}
+
 TEST_F(ViewReading, BufferedRecordsAreReadAgainWhenOld) {
   baseline();
   finishedProducts(30);
