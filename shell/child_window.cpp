@@ -1,8 +1,11 @@
 #include "shell/child_window.h"
 
+#include <algorithm>
+
 #include "shell/window_placement.h"
 
 #include <QCoreApplication>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
 #include <QWidget>
@@ -11,6 +14,17 @@ namespace bv {
 namespace {
 constexpr char kContextProperty[] = "bvExecutionContext";
 constexpr char kCloseOnlyProperty[] = "bvCloseOnly";
+
+// A window opened for the first time lies wholly inside the frame: one
+// wider or taller than the frame is narrowed to it where it can be, and its
+// left and top edges are never outside, so its first columns and buttons show.
+void keepInside(QMdiSubWindow& child, const QRect& room) {
+  if (child.width() > room.width() || child.height() > room.height())
+    child.resize(std::min(child.width(), room.width()), std::min(child.height(), room.height()));
+  const int x = std::max(0, std::min(child.x(), room.width() - child.width()));
+  const int y = std::max(0, std::min(child.y(), room.height() - child.height()));
+  if (x != child.x() || y != child.y()) child.move(x, y);
+}
 }  // namespace
 
 void keepOnlyCloseButton(QWidget& window) { window.setProperty(kCloseOnlyProperty, true); }
@@ -33,6 +47,7 @@ QMdiSubWindow* openChildWindow(QMdiArea& area, std::unique_ptr<QWidget> window,
   auto* keeper = new PlacementKeeper(*child, placementName);  // owned by the child
   const bool restored = keeper->restore();
   if (!restored || !child->isVisible()) child->show();
+  if (!restored) keepInside(*child, area.viewport()->rect());
   return child;
 }
 

@@ -107,6 +107,16 @@ TEST_F(PlacementTest, TheRuntimeWindowsStoreTheirPlacementInTheSettingsFile) {
   EXPECT_EQ(fresh.geometry(), before);
 }
 
+TEST_F(PlacementTest, AWindowWiderThanTheFrameOpensWithItsLeftEdgeInside) {
+  // A list whose columns ask for more room than the frame has.
+  auto wide = std::make_unique<QLabel>(QString(300, u'M'));
+  wide->setObjectName(QStringLiteral("ImprimirEtiquetas"));
+  QMdiSubWindow* child = openChildWindow(area, std::move(wide));
+  QCoreApplication::processEvents();
+  EXPECT_GE(child->x(), 0);
+  EXPECT_GE(child->y(), 0);
+}
+
 TEST(BesideWindow, RightOfTheAnchorElseLeftOfItAlwaysInsideTheScreen) {
   const QRect screen(0, 0, 1000, 800);
   const QSize box(200, 60);
