@@ -7,37 +7,15 @@
 #include "production/costing/formula_cost_sheet.h"
 #include "shell/child_window.h"
 #include "shell/globals.h"
+#include "shell/procedure_name_scope.h"
 #include "shell/report_process/progress_window.h"
-#include "storage/errors/error_manager.h"
 
 using namespace Qt::StringLiterals;
 
 namespace bv {
 
-namespace {
-
-// The procedure's name stands in the error manager, for its context, while it runs.
-class ProcedureName {
- public:
-  explicit ProcedureName(ContextId context) : context_(context) {
-    const ContextGuard guard(context_);
-    ErrorManager::instance().setProcedureName(u"CostoFormula"_s);
-  }
-  ~ProcedureName() {
-    const ContextGuard guard(context_);
-    ErrorManager::instance().removeProcedureName();
-  }
-  ProcedureName(const ProcedureName&) = delete;
-  ProcedureName& operator=(const ProcedureName&) = delete;
-
- private:
-  ContextId context_;
-};
-
-}  // namespace
-
 QCoro::Task<void> runCostoFormula(FileManagers& files, ProcedureStart start) {
-  const ProcedureName name(start.context);
+  const ProcedureNameScope name(start.context, u"CostoFormula"_s);
   // The formula's number is read once, at the start: the list may go on meanwhile.
   FormulaCostSheet sheet(files, start.context, glo().Formula);
   if (!start.area || !sheet.start()) co_return;

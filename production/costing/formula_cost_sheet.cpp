@@ -10,30 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace bv {
 
-// The view's reader, entered in the procedure's context: the progress
-// window's timer calls it from the event loop, and the view puts the records
-// it reads in the buffers of the current context.
-class FormulaCostSheet::Reader : public ViewReader {
- public:
-  Reader(ViewManager& view, ContextId context, std::function<void()> closeTables)
-      : ViewReader(view, std::move(closeTables)), context_(context) {}
-  void reset() override {
-    const ContextGuard guard(context_);
-    ViewReader::reset();
-  }
-  int next() override {
-    const ContextGuard guard(context_);
-    return ViewReader::next();
-  }
-  void close() override {
-    const ContextGuard guard(context_);
-    ViewReader::close();
-  }
-
- private:
-  ContextId context_;
-};
-
 FormulaCostSheet::FormulaCostSheet(FileManagers& files, ContextId context, Decimal formula)
     : context_(context),
       formula_(std::move(formula)),
@@ -44,7 +20,7 @@ FormulaCostSheet::FormulaCostSheet(FileManagers& files, ContextId context, Decim
       terminado_(files[u"Terminado"_s]),
       dolar_(files[u"Dolar"_s]),
       view_(formula1_),
-      reader_(std::make_unique<Reader>(view_, context, [this] { closeTables(); })),
+      reader_(std::make_unique<ContextViewReader>(view_, context, [this] { closeTables(); })),
       report_(u"Formula de Produccion"_s),
       process_(*reader_, &report_, [this] { step(); }) {
   buildCostSheetLayout(report_);

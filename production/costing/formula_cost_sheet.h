@@ -21,6 +21,7 @@
 #include "runtime/decimal.h"
 #include "runtime/report/report.h"
 #include "shell/report_process/report_process.h"
+#include "shell/report_process/view_reader.h"
 #include "storage/views/view_manager.h"
 
 namespace bv {
@@ -50,7 +51,6 @@ class FormulaCostSheet {
   const Decimal& totalCost() const { return totalCost_; }
 
  private:
-  class Reader;
   void step();
   void fetchRelated();
   void fillHeading();
@@ -66,7 +66,7 @@ class FormulaCostSheet {
   FileManager& dolar_;
   std::vector<FileManager*> opened_;
   ViewManager view_;
-  std::unique_ptr<Reader> reader_;
+  std::unique_ptr<ContextViewReader> reader_;
   Report report_;
   ReportProcess process_;
   Decimal rate_;
