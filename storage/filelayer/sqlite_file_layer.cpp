@@ -57,7 +57,7 @@ std::shared_ptr<FileLayer> FileLayer::forDirectory(const QString& dataDirectory)
   if (auto existing = layers.value(key).lock()) return existing;
   FileLayerOptions options;
   options.dataDirectory = key;
-  auto made = createSqlite(options);
+  auto made = create(options);
   layers.insert(key, made);
   return made;
 }

@@ -72,17 +72,7 @@ class SqliteKeyedFile final : public KeyedFile {
   qint64 fileSize() override;
 
   using Point = SequencePoint;
-  struct Cursor {
-    int key = 0;  // key number; 0 = position order
-    Point point;
-    RecordPosition current = 0;
-    bool currentPlaceholder = false;
-    bool watchArmed = false;
-    RecordPosition watched = 0;  // the record whose image is remembered
-    std::vector<SqlValue> image;
-    bool memoSuppressed = false;
-    bool placeholderSearch = false;
-  };
+  using Cursor = FileCursor;
 
  private:
   int requireOpen() const;

@@ -6,7 +6,7 @@
 namespace bv::cli {
 
 DataSession::DataSession(const QString& dataDirectory)
-    : layer_(FileLayer::createSqlite({dataDirectory, dataDirectory})), files_(*layer_), relations_(files_) {}
+    : layer_(FileLayer::create({dataDirectory, dataDirectory})), files_(*layer_), relations_(files_) {}
 
 int DataSession::inTransaction(const std::vector<FileManager*>& tables, const std::function<int()>& body) {
   constexpr int kWaitSeconds = 2;

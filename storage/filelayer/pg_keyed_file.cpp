@@ -1,0 +1,317 @@
+#include "storage/filelayer/pg_keyed_file.h"
+
+#include <QDir>
+#include <algorithm>
+
+#include "runtime/runtime_error.h"
+#include "storage/filelayer/pg_connection.h"
+#include "storage/filelayer/pg_table.h"
+
+namespace bv::sqlfile {
+namespace {
+
+struct PgFileState final : FileStateData {
+  const PgConnection* connection = nullptr;
+  const TableDef* physical = nullptr;
+  FileCursor cursor;
+};
+
+const QString kPos = quoted(kPositionColumn);
+
+}  // namespace
+
+PgKeyedFile::PgKeyedFile(std::shared_ptr<PgConnection> connection, const TableDef& table)
+    : connection_(std::move(connection)), table_(&table) {}
+
+PgKeyedFile::~PgKeyedFile() {
+  if (open_) releaseLock();
+}
+
+QString PgKeyedFile::path() const {
+  return QDir(connection_->options().dataDirectory).filePath(table_->physical().fileName);
+}
+
+const TableSchema& PgKeyedFile::schema() const { return store_->schema(); }
+
+const KeyLayout* PgKeyedFile::layoutOf(int keyNumber) const {
+  if (keyNumber <= 0 || !store_) return nullptr;
+  for (const KeyLayout& k : schema().keys())
+    if (k.key->number == keyNumber) return &k;
+  return nullptr;
+}
+
+bool PgKeyedFile::placeholdersVisible(const KeyLayout* key) const {
+  return cursor_.placeholderSearch && key && key->autoNumber;
+}
+
+int PgKeyedFile::requireOpen() const { return open_ ? kFileOk : report(kFileNotOpen); }
+
+int PgKeyedFile::requireWritable() const {
+  if (!open_) return report(kFileNotOpen);
+  return readOnly_ ? report(kFileAccessDenied) : kFileOk;
+}
+
+void PgKeyedFile::releaseLock() {
+  if (locked_ && store_) connection_->releaseShare(store_->lockKey(), exclusive_);
+  locked_ = false;
+}
+
+// ---- open, close, create, rebuild ---------------------------------------------
+
+int PgKeyedFile::open(int shareCode, bool createMissing, bool lock) {
+  if (open_) return report(kFileAlreadyOpen);
+  auto store = connection_->table(table_->physical(), path());
+  const bool readOnly = (shareCode & 0x0f) == 0;
+  const bool exclusive = (shareCode & 0xf0) < 0x40;
+  const bool locking = lock && !readOnly;
+  int code = store->ensureSchema(createMissing, !readOnly || createMissing);
+  if (code != kFileOk) return code;
+  if (locking && !connection_->acquireShare(store->lockKey(), exclusive)) {
+    // A lost connection says so; a lock held elsewhere is 5.
+    return currentRuntimeError().code == kFileSystemError ? kFileSystemError : report(kFileAccessDenied);
+  }
+  store_ = std::move(store);
+  open_ = true;
+  share_ = shareCode;
+  readOnly_ = readOnly;
+  locked_ = locking;
+  exclusive_ = exclusive;
+  cursor_ = FileCursor{};
+  return report(kFileOk);
+}
+
+int PgKeyedFile::close() {
+  if (!open_) return report(kFileNotOpen);
+  releaseLock();
+  store_.reset();
+  open_ = false;
+  readOnly_ = false;
+  cursor_ = FileCursor{};
+  return report(kFileOk);
+}
+
+int PgKeyedFile::create() {
+  auto store = connection_->table(table_->physical(), path());
+  const int code = store->ensureSchema(true, true);
+  return code == kFileOk ? report(kFileOk) : code;
+}
+
+int PgKeyedFile::rebuildKeys() {
+  auto store = connection_->table(table_->physical(), path());
+  if (const int code = store->ensureSchema(false, false); code != kFileOk) return code;
+  if (connection_->isMarked(*store) || connection_->inTransaction()) return report(kFileAccessDenied);
+  if (!connection_->beginSolitary(store->lockKey())) return report(kFileAccessDenied);
+  int code = connection_->run(QStringLiteral("REINDEX TABLE ") + store->name(), {}, SqlAction::Write);
+  connection_->endSolitary(store->lockKey());
+  if (code == kFileOk) {
+    store->forgetSchema();
+    code = store->ensureSchema(false, true);
+  }
+  return code == kFileOk ? report(kFileOk) : code;
+}
+
+QString PgKeyedFile::sendOption(const QString& option) {
+  const qsizetype eq = option.indexOf(u'=');
+  const QString name = (eq < 0 ? option : option.left(eq)).trimmed().toUpper();
+  if (eq >= 0) options_.insert(name, option.mid(eq + 1).trimmed());
+  report(kFileOk);
+  return options_.value(name);
+}
+
+FileState PgKeyedFile::state() const {
+  auto data = std::make_shared<PgFileState>();
+  data->connection = connection_.get();
+  data->physical = &table_->physical();
+  data->cursor = cursor_;
+  return FileState{std::move(data)};
+}
+
+int PgKeyedFile::restoreState(const FileState& state) {
+  const auto* data = dynamic_cast<const PgFileState*>(state.data.get());
+  if (!data || data->connection != connection_.get() || data->physical != &table_->physical())
+    return report(kFileNotOpen);
+  cursor_ = data->cursor;
+  return report(kFileOk);
+}
+
+// ---- writing --------------------------------------------------------------------
+
+int PgKeyedFile::add(const Record& record, bool placeholder) {
+  if (const int code = requireWritable(); code != kFileOk) return code;
+  QStringList cols{quoted(kPlaceholderColumn)}, marks{QStringLiteral("$1")};
+  for (const SchemaColumn& c : schema().columns()) {
+    cols << quoted(c.name);
+    marks << QStringLiteral("$%1").arg(marks.size() + 1);
+  }
+  std::vector<SqlValue> binds{qint64(placeholder ? 1 : 0)};
+  for (SqlValue& v : schema().storedValues(record)) binds.push_back(std::move(v));
+  const QString sql = QStringLiteral("INSERT INTO ") + store_->name() + QStringLiteral(" (") +
+                      cols.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
+                      marks.join(QStringLiteral(", ")) + QStringLiteral(") RETURNING ") + kPos;
+  PgRows rows;
+  if (const int code = connection_->run(sql, binds, SqlAction::Write, &rows); code != kFileOk) {
+    // The record collided with is not current: a duplicate check that follows
+    // must not leave it out.
+    cursor_.current = 0;
+    cursor_.currentPlaceholder = false;
+    return code;
+  }
+  cursor_.current = rows.integer(0, 0);
+  cursor_.currentPlaceholder = placeholder;
+  cursor_.watched = 0;
+  cursor_.image.clear();
+  return report(kFileOk);
+}
+
+int PgKeyedFile::put(const Record& record) {
+  if (const int code = requireWritable(); code != kFileOk) return code;
+  if (cursor_.current == 0) return report(kRecordNotAvailable);
+  const std::vector<SqlValue> values = schema().storedValues(record);
+  QStringList sets{quoted(kPlaceholderColumn) + QStringLiteral(" = 0")};
+  std::vector<SqlValue> binds;
+  const auto& columns = schema().columns();
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    // With memo reading off the buffer's memo is not the stored one: keep it.
+    if (cursor_.memoSuppressed && columns[i].field->type == FieldType::Memo) continue;
+    binds.push_back(values[i]);
+    sets << quoted(columns[i].name) + QStringLiteral(" = $%1").arg(binds.size());
+  }
+  binds.push_back(cursor_.current);
+  QString sql = QStringLiteral("UPDATE ") + store_->name() + QStringLiteral(" SET ") +
+                sets.join(QStringLiteral(", ")) + QStringLiteral(" WHERE ") + kPos +
+                QStringLiteral(" = $%1").arg(binds.size());
+  // The watched image is compared with the stored row inside the write itself, so
+  // no other station's change can slip in between.
+  const bool watched = cursor_.watched == cursor_.current;
+  if (watched) {
+    for (std::size_t i = 0; i < cursor_.image.size(); ++i) {
+      binds.push_back(cursor_.image[i]);
+      sql += QStringLiteral(" AND ") + quoted(columns[i].name) + QStringLiteral(" = $%1").arg(binds.size());
+    }
+  }
+  qint64 written = 0;
+  if (const int code = connection_->run(sql, binds, SqlAction::Write, nullptr, &written); code != kFileOk)
+    return code;
+  cursor_.watched = 0;
+  cursor_.image.clear();
+  if (written == 0) return report(watched ? kRecordChanged : kRecordNotAvailable);
+  cursor_.currentPlaceholder = false;
+  return report(kFileOk);
+}
+
+int PgKeyedFile::remove() {
+  if (const int code = requireWritable(); code != kFileOk) return code;
+  if (cursor_.current == 0) return report(kRecordNotAvailable);
+  const QString sql = QStringLiteral("DELETE FROM ") + store_->name() + QStringLiteral(" WHERE ") + kPos +
+                      QStringLiteral(" = $1");
+  qint64 deleted = 0;
+  if (const int code = connection_->run(sql, {cursor_.current}, SqlAction::Write, nullptr, &deleted); code != kFileOk)
+    return code;
+  cursor_.current = 0;
+  cursor_.currentPlaceholder = false;
+  cursor_.watched = 0;
+  cursor_.image.clear();
+  return report(deleted > 0 ? kFileOk : kRecordNotAvailable);
+}
+
+// One UPDATE: each field's value column, and the upper-cased shadow of a text
+// in a key that ignores case, set and matched.
+int PgKeyedFile::replaceAll(const std::vector<int>& fields, const Record& match, const Record& replacement,
+                            qint64& changed) {
+  changed = 0;
+  if (const int code = requireWritable(); code != kFileOk) return code;
+  const auto& columns = schema().columns();
+  const std::vector<SqlValue> before = schema().storedValues(match);
+  const std::vector<SqlValue> after = schema().storedValues(replacement);
+  QStringList sets, where{TableSchema::visibleCondition()};
+  std::vector<SqlValue> binds;
+  std::vector<std::size_t> matched;
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const SchemaColumn& c = columns[i];
+    const int number = c.shadow ? columns[c.source].field->number : c.field->number;
+    const int index = c.shadow ? columns[c.source].index : c.index;
+    if (index != 1 || std::find(fields.begin(), fields.end(), number) == fields.end()) continue;
+    binds.push_back(after[i]);
+    sets << quoted(c.name) + QStringLiteral(" = $%1").arg(binds.size());
+    matched.push_back(i);
+  }
+  if (sets.isEmpty()) return report(kFileOk);
+  for (std::size_t i : matched) {
+    binds.push_back(before[i]);
+    where << quoted(columns[i].name) + QStringLiteral(" = $%1").arg(binds.size());
+  }
+  const QString sql = QStringLiteral("UPDATE ") + store_->name() + QStringLiteral(" SET ") +
+                      sets.join(QStringLiteral(", ")) + QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+  if (const int code = connection_->run(sql, binds, SqlAction::Write, nullptr, &changed); code != kFileOk) {
+    changed = 0;
+    return code;
+  }
+  return report(kFileOk);
+}
+
+bool PgKeyedFile::isDuplicate(const KeyDef& key, const Record& record) {
+  if (requireOpen() != kFileOk) return false;
+  const KeyLayout* layout = layoutOf(key.number);
+  if (!layout || !layout->unique || (key.excludesBlank && record.isBlank(key))) {
+    report(kFileOk);
+    return false;
+  }
+  // The same rows the unique index holds: placeholders count only on the
+  // auto-numbered key.
+  QStringList where;
+  if (!layout->partial.isEmpty()) where << u'(' + layout->partial + u')';
+  std::vector<SqlValue> binds = schema().keyValues(*layout, record);
+  for (qsizetype i = 0; i < layout->compareColumns.size(); ++i)
+    where << layout->compareColumns[i] + QStringLiteral(" = $%1").arg(i + 1);
+  binds.push_back(cursor_.current);
+  where << kPos + QStringLiteral(" <> $%1").arg(binds.size());
+  const QString sql = QStringLiteral("SELECT 1 FROM ") + store_->name() + QStringLiteral(" WHERE ") +
+                      where.join(QStringLiteral(" AND ")) + QStringLiteral(" LIMIT 1");
+  PgRows rows;
+  if (connection_->run(sql, binds, SqlAction::Read, &rows) != kFileOk) return false;
+  report(kFileOk);
+  return rows.count() > 0;
+}
+
+const KeyDef* PgKeyedFile::duplicateKey(const Record& record) {
+  for (const KeyDef& k : table_->keys) {
+    if (!k.unique) continue;
+    if (isDuplicate(k, record)) return &k;
+    if (currentRuntimeError().code != kFileOk) return nullptr;
+  }
+  report(kFileOk);
+  return nullptr;
+}
+
+// ---- transactions, size -----------------------------------------------------------
+
+int PgKeyedFile::markForTransaction() {
+  if (const int code = requireWritable(); code != kFileOk) return code;
+  return connection_->mark(store_);
+}
+
+qint64 PgKeyedFile::recordCount() {
+  if (requireOpen() != kFileOk) return -1;
+  PgRows rows;
+  const QString sql = QStringLiteral("SELECT count(*) FROM ") + store_->name() + QStringLiteral(" WHERE ") +
+                      TableSchema::visibleCondition();
+  if (connection_->run(sql, {}, SqlAction::Read, &rows) != kFileOk) return -1;
+  report(kFileOk);
+  return rows.integer(0, 0);
+}
+
+qint64 PgKeyedFile::fileSize() {
+  auto store = store_ ? store_ : connection_->table(table_->physical(), path());
+  PgRows rows;
+  if (connection_->run(QStringLiteral("SELECT pg_total_relation_size(to_regclass($1))"), {store->name()},
+                       SqlAction::Read, &rows) != kFileOk)
+    return -1;
+  if (rows.count() == 0 || rows.text(0, 0).isEmpty()) {
+    report(kFileNotFound);
+    return -1;
+  }
+  report(kFileOk);
+  return rows.integer(0, 0);
+}
+
+}  // namespace bv::sqlfile

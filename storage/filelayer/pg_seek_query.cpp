@@ -1,0 +1,57 @@
+#include "storage/filelayer/pg_seek_query.h"
+
+#include <QStringList>
+
+namespace bv::sqlfile {
+
+QString pgRowCompare(const QStringList& columns, const char* op, int first) {
+  QStringList marks;
+  for (qsizetype i = 0; i < columns.size(); ++i) marks << QStringLiteral("$%1").arg(first + i);
+  return QStringLiteral("(%1) %2 (%3)")
+      .arg(columns.join(QStringLiteral(", ")), QLatin1String(op), marks.join(QStringLiteral(", ")));
+}
+
+SeekQuery pgSeekQuery(const TableSchema& schema, const QString& table, const KeyLayout* key, bool forward,
+                      const SequencePoint& point, bool withPlaceholders, int limit) {
+  SeekQuery q;
+  const QString pos = quoted(kPositionColumn);
+  QStringList where;
+  if (!withPlaceholders) where << TableSchema::visibleCondition();
+  // The key's own index condition, so that a partial index serves the query.
+  if (key && !key->partial.isEmpty()) where << u'(' + key->partial + u')';
+  using Kind = SequencePoint::Kind;
+  const bool past = point.kind == Kind::After || point.kind == Kind::Before;
+  // Just beyond a record: strictly beyond it, except that next() from "before
+  // the record" reads that record itself.
+  const char* pastOp = !forward ? "<" : point.kind == Kind::Before ? ">=" : ">";
+  QStringList order;
+  const QString direction = forward ? QString() : QStringLiteral(" DESC");
+  if (key) {
+    // A unique key has no equal keys, so the position plays no part in it.
+    const bool withPosition = !key->unique;
+    QStringList columns = key->compareColumns;
+    if (withPosition) columns << pos;
+    if (point.kind == Kind::Values) {
+      where << pgRowCompare(key->compareColumns, forward ? ">=" : "<=", 1);
+      q.binds = point.values;
+    } else if (past) {
+      where << pgRowCompare(columns, pastOp, 1);
+      q.binds = point.values;
+      if (withPosition) q.binds.push_back(point.position);
+    }
+    for (const QString& c : columns) order << c + direction;
+  } else {
+    if (past) {
+      where << pos + u' ' + QLatin1String(pastOp) + QStringLiteral(" $1");
+      q.binds = {point.position};
+    }
+    order << pos + direction;
+  }
+  q.sql = QStringLiteral("SELECT ") + schema.selectList() + QStringLiteral(" FROM ") + table;
+  if (!where.isEmpty()) q.sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+  q.sql += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", ")) + QStringLiteral(" LIMIT ") +
+           QString::number(limit);
+  return q;
+}
+
+}  // namespace bv::sqlfile
