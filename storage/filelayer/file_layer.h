@@ -262,18 +262,12 @@ class FileLayer {
  public:
   virtual ~FileLayer() = default;
 
-  // The process-wide layer of a data directory (see create()): one per
-  // directory, made on first request and kept while anyone holds it.
+  // The process-wide layer of a data directory (on the files, or on the server
+  // its "bravent.INI" names: see layer_choice.h): one per directory, made on
+  // first request and kept while anyone holds it.
   static std::shared_ptr<FileLayer> forDirectory(const QString& dataDirectory);
   // A SQLite layer of its own (a second station in tests, the headless runner).
   static std::shared_ptr<FileLayer> createSqlite(const FileLayerOptions& options);
-  // A layer of its own over a database server (a libpq connection string).
-  static std::shared_ptr<FileLayer> createServer(const FileLayerOptions& options, const QString& connection);
-  // A layer of its own where the data directory's "bravent.INI" keeps the tables:
-  // on the server its section [Servidor], entry Conexion= names, else in the files.
-  static std::shared_ptr<FileLayer> create(const FileLayerOptions& options);
-  // That connection string (empty: the tables are in the files).
-  static QString serverConnection(const QString& dataDirectory);
 
   virtual QString dataDirectory() const = 0;
   virtual QString stationDirectory() const = 0;

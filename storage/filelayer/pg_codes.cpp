@@ -4,6 +4,8 @@
 
 namespace bv::sqlfile {
 
+using namespace Qt::StringLiterals;
+
 int fileCodeForState(const QString& sqlState, SqlAction action) {
   if (sqlState.isEmpty()) return kFileSystemError;  // no answer at all: the connection is gone
   if (sqlState == u"00000") return kFileOk;
@@ -24,7 +26,7 @@ bool isRetryableState(const QString& sqlState) { return sqlState == u"40001" || 
 int reportServer(const QString& sqlState, const QString& serverText, SqlAction action) {
   const int code = fileCodeForState(sqlState, action);
   if (code != kFileSystemError) return report(code);
-  return reportFileSystem(serverText.trimmed(), sqlState.isEmpty() ? QStringLiteral("08006") : sqlState);
+  return reportFileSystem(serverText.trimmed(), sqlState.isEmpty() ? u"08006"_s : sqlState);
 }
 
 }  // namespace bv::sqlfile

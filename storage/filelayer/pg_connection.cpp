@@ -14,14 +14,16 @@
 #include "storage/filelayer/pg_table.h"
 
 namespace bv::sqlfile {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 // The advisory lock space of the share codes; the table's name picks the lock.
 constexpr int kShareLockSpace = 0x4276;
-const QString kTryShared = QStringLiteral("SELECT pg_try_advisory_lock_shared(%1, hashtext($1))").arg(kShareLockSpace);
-const QString kTryExclusive = QStringLiteral("SELECT pg_try_advisory_lock(%1, hashtext($1))").arg(kShareLockSpace);
-const QString kUnlockShared = QStringLiteral("SELECT pg_advisory_unlock_shared(%1, hashtext($1))").arg(kShareLockSpace);
-const QString kUnlockExclusive = QStringLiteral("SELECT pg_advisory_unlock(%1, hashtext($1))").arg(kShareLockSpace);
+const QString kTryShared = u"SELECT pg_try_advisory_lock_shared(%1, hashtext($1))"_s.arg(kShareLockSpace);
+const QString kTryExclusive = u"SELECT pg_try_advisory_lock(%1, hashtext($1))"_s.arg(kShareLockSpace);
+const QString kUnlockShared = u"SELECT pg_advisory_unlock_shared(%1, hashtext($1))"_s.arg(kShareLockSpace);
+const QString kUnlockExclusive = u"SELECT pg_advisory_unlock(%1, hashtext($1))"_s.arg(kShareLockSpace);
 
 void ignoreNotice(void*, const PGresult*) {}
 
@@ -102,14 +104,14 @@ int PgConnection::connect() {
   const char* values[] = {"10", "bravent", "UTF8", dbname.constData(), nullptr};
   conn_ = PQconnectdbParams(keys, values, 1);
   if (PQstatus(conn_) != CONNECTION_OK)
-    return reportFileSystem(QString::fromUtf8(PQerrorMessage(conn_)).trimmed(), QStringLiteral("08001"));
+    return reportFileSystem(QString::fromUtf8(PQerrorMessage(conn_)).trimmed(), u"08001"_s);
   PQsetNoticeReceiver(conn_, &ignoreNotice, nullptr);
   const QByteArray setup =
-      QStringLiteral("SET lock_timeout = %1; SELECT current_schema()").arg(std::max(1, options_.busyTimeoutMs)).toUtf8();
+      u"SET lock_timeout = %1; SELECT current_schema()"_s.arg(std::max(1, options_.busyTimeoutMs)).toUtf8();
   Result r(PQexec(conn_, setup.constData()), &PQclear);
   if (!succeeded(r.get())) return reportServer(stateOf(r.get()), QString::fromUtf8(PQerrorMessage(conn_)), SqlAction::Open);
   if (PQgetisnull(r.get(), 0, 0))
-    return reportFileSystem(QStringLiteral("El servidor no tiene el esquema de la conexión"), QStringLiteral("3F000"));
+    return reportFileSystem(u"El servidor no tiene el esquema de la conexión"_s, u"3F000"_s);
   schema_ = QString::fromUtf8(PQgetvalue(r.get(), 0, 0));
   // The server forgot the session's share locks with the connection: take them again.
   for (auto it = shares_.begin(); it != shares_.end(); ++it) {
@@ -121,7 +123,7 @@ int PgConnection::connect() {
 }
 
 int PgConnection::usable() {
-  if (lostInTransaction_) return reportFileSystem(lostText_, QStringLiteral("08006"));
+  if (lostInTransaction_) return reportFileSystem(lostText_, u"08006"_s);
   if (conn_ && PQstatus(conn_) == CONNECTION_OK) return kFileOk;
   return connect();
 }
@@ -131,7 +133,7 @@ int PgConnection::lost(const QString& text) {
     lostInTransaction_ = true;
     lostText_ = text.trimmed();
   }
-  return reportFileSystem(text.trimmed(), QStringLiteral("08006"));
+  return reportFileSystem(text.trimmed(), u"08006"_s);
 }
 
 bool PgConnection::control(const char* sql) {
@@ -159,7 +161,7 @@ int PgConnection::run(const QString& sql, const std::vector<SqlValue>& binds, Sq
   for (;;) {
     if (guarded && !control("SAVEPOINT bv_statement")) {
       if (PQstatus(conn_) != CONNECTION_OK) return lost(QString::fromUtf8(PQerrorMessage(conn_)));
-      return reportFileSystem(QString::fromUtf8(PQerrorMessage(conn_)), QStringLiteral("25P02"));
+      return reportFileSystem(QString::fromUtf8(PQerrorMessage(conn_)), u"25P02"_s);
     }
     PGresult* result = nullptr;
     if (preparable(sql)) {
@@ -258,7 +260,7 @@ bool PgConnection::isMarked(const PgTable& table) const {
 
 int PgConnection::lockMarked(PgTable& table) {
   // Other stations may read the table but not write it until the end.
-  return run(QStringLiteral("LOCK TABLE ") + table.name() + QStringLiteral(" IN SHARE ROW EXCLUSIVE MODE"), {},
+  return run(u"LOCK TABLE "_s + table.name() + u" IN SHARE ROW EXCLUSIVE MODE"_s, {},
              SqlAction::Write);
 }
 
@@ -273,15 +275,15 @@ int PgConnection::begin(int waitSeconds) {
   // One order for every station, so two transactions never wait for each other in a ring.
   std::sort(marked_.begin(), marked_.end(), [](const auto& a, const auto& b) { return a->path() < b->path(); });
   PgRows id;
-  if (run(QStringLiteral("BEGIN"), {}, SqlAction::Write) != kFileOk) {
+  if (run(u"BEGIN"_s, {}, SqlAction::Write) != kFileOk) {
     marked_.clear();
     return currentRuntimeError().code;
   }
   inTransaction_ = true;
-  int code = run(QStringLiteral("SELECT txid_current()"), {}, SqlAction::Read, &id);
+  int code = run(u"SELECT txid_current()"_s, {}, SqlAction::Read, &id);
   if (code == kFileOk) transactionId_ = id.integer(0, 0);
   const auto setWait = [&](int ms) {
-    return run(QStringLiteral("SET LOCAL lock_timeout = %1").arg(std::max(1, ms)), {}, SqlAction::Write);
+    return run(u"SET LOCAL lock_timeout = %1"_s.arg(std::max(1, ms)), {}, SqlAction::Write);
   };
   if (code == kFileOk) code = setWait(std::max(0, waitSeconds) * 1000);
   for (const auto& t : marked_) {
@@ -310,7 +312,7 @@ void PgConnection::endTransaction(bool committed) {
 bool PgConnection::committedAfterLoss() {
   if (transactionId_ == 0 || connect() != kFileOk) return false;
   PgRows rows;
-  if (run(QStringLiteral("SELECT txid_status($1)"), {transactionId_}, SqlAction::Read, &rows) != kFileOk) return false;
+  if (run(u"SELECT txid_status($1)"_s, {transactionId_}, SqlAction::Read, &rows) != kFileOk) return false;
   return rows.text(0, 0) == u"committed";
 }
 
@@ -320,13 +322,13 @@ int PgConnection::commit() {
   if (lostInTransaction_) {
     const QString text = lostText_;
     endTransaction(false);
-    return reportFileSystem(text, QStringLiteral("08006"));
+    return reportFileSystem(text, u"08006"_s);
   }
   if (PQtransactionStatus(conn_) == PQTRANS_INERROR) {
     // A read failed inside it: the server would answer the COMMIT by undoing it all.
     control("ROLLBACK");
     endTransaction(false);
-    return reportFileSystem(QStringLiteral("La transacción fue anulada por el servidor"), QStringLiteral("25P02"));
+    return reportFileSystem(u"La transacción fue anulada por el servidor"_s, u"25P02"_s);
   }
   Result r(PQexec(conn_, "COMMIT"), &PQclear);
   if (succeeded(r.get()) && qstrcmp(PQcmdStatus(r.get()), "COMMIT") == 0) {
@@ -334,21 +336,21 @@ int PgConnection::commit() {
     return report(kFileOk);
   }
   const QString state = stateOf(r.get());
-  const QString text = succeeded(r.get()) ? QStringLiteral("La transacción fue anulada por el servidor")
+  const QString text = succeeded(r.get()) ? u"La transacción fue anulada por el servidor"_s
                                           : QString::fromUtf8(PQerrorMessage(conn_)).trimmed();
   if (PQstatus(conn_) != CONNECTION_OK) {
     // The answer was lost with the connection: the server knows whether it committed.
     const bool committed = committedAfterLoss();
     endTransaction(committed);
     if (committed) {
-      commitWarning_ = RuntimeError{kFileSystemError, fileCodeText(kFileSystemError), QStringLiteral("08006"), text};
+      commitWarning_ = RuntimeError{kFileSystemError, fileCodeText(kFileSystemError), u"08006"_s, text};
       return report(kFileOk);
     }
-    return reportFileSystem(text, QStringLiteral("08006"));
+    return reportFileSystem(text, u"08006"_s);
   }
   // A failed COMMIT ends the transaction on the server: nothing of it was kept.
   endTransaction(false);
-  return reportServer(state.isEmpty() ? QStringLiteral("40000") : state, text, SqlAction::Write);
+  return reportServer(state.isEmpty() ? u"40000"_s : state, text, SqlAction::Write);
 }
 
 int PgConnection::rollback() {

@@ -4,10 +4,13 @@
 #include <algorithm>
 
 #include "runtime/runtime_error.h"
+#include "storage/filelayer/handle_common.h"
 #include "storage/filelayer/pg_connection.h"
 #include "storage/filelayer/pg_table.h"
 
 namespace bv::sqlfile {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 struct PgFileState final : FileStateData {
@@ -101,7 +104,7 @@ int PgKeyedFile::rebuildKeys() {
   if (const int code = store->ensureSchema(false, false); code != kFileOk) return code;
   if (connection_->isMarked(*store) || connection_->inTransaction()) return report(kFileAccessDenied);
   if (!connection_->beginSolitary(store->lockKey())) return report(kFileAccessDenied);
-  int code = connection_->run(QStringLiteral("REINDEX TABLE ") + store->name(), {}, SqlAction::Write);
+  int code = connection_->run(u"REINDEX TABLE "_s + store->name(), {}, SqlAction::Write);
   connection_->endSolitary(store->lockKey());
   if (code == kFileOk) {
     store->forgetSchema();
@@ -110,13 +113,7 @@ int PgKeyedFile::rebuildKeys() {
   return code == kFileOk ? report(kFileOk) : code;
 }
 
-QString PgKeyedFile::sendOption(const QString& option) {
-  const qsizetype eq = option.indexOf(u'=');
-  const QString name = (eq < 0 ? option : option.left(eq)).trimmed().toUpper();
-  if (eq >= 0) options_.insert(name, option.mid(eq + 1).trimmed());
-  report(kFileOk);
-  return options_.value(name);
-}
+QString PgKeyedFile::sendOption(const QString& option) { return keepDriverOption(options_, option); }
 
 FileState PgKeyedFile::state() const {
   auto data = std::make_shared<PgFileState>();
@@ -138,16 +135,16 @@ int PgKeyedFile::restoreState(const FileState& state) {
 
 int PgKeyedFile::add(const Record& record, bool placeholder) {
   if (const int code = requireWritable(); code != kFileOk) return code;
-  QStringList cols{quoted(kPlaceholderColumn)}, marks{QStringLiteral("$1")};
+  QStringList cols{quoted(kPlaceholderColumn)}, marks{u"$1"_s};
   for (const SchemaColumn& c : schema().columns()) {
     cols << quoted(c.name);
-    marks << QStringLiteral("$%1").arg(marks.size() + 1);
+    marks << u"$%1"_s.arg(marks.size() + 1);
   }
   std::vector<SqlValue> binds{qint64(placeholder ? 1 : 0)};
   for (SqlValue& v : schema().storedValues(record)) binds.push_back(std::move(v));
-  const QString sql = QStringLiteral("INSERT INTO ") + store_->name() + QStringLiteral(" (") +
-                      cols.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
-                      marks.join(QStringLiteral(", ")) + QStringLiteral(") RETURNING ") + kPos;
+  const QString sql = u"INSERT INTO "_s + store_->name() + u" ("_s +
+                      cols.join(u", "_s) + u") VALUES ("_s +
+                      marks.join(u", "_s) + u") RETURNING "_s + kPos;
   PgRows rows;
   if (const int code = connection_->run(sql, binds, SqlAction::Write, &rows); code != kFileOk) {
     // The record collided with is not current: a duplicate check that follows
@@ -167,26 +164,26 @@ int PgKeyedFile::put(const Record& record) {
   if (const int code = requireWritable(); code != kFileOk) return code;
   if (cursor_.current == 0) return report(kRecordNotAvailable);
   const std::vector<SqlValue> values = schema().storedValues(record);
-  QStringList sets{quoted(kPlaceholderColumn) + QStringLiteral(" = 0")};
+  QStringList sets{quoted(kPlaceholderColumn) + u" = 0"_s};
   std::vector<SqlValue> binds;
   const auto& columns = schema().columns();
   for (std::size_t i = 0; i < columns.size(); ++i) {
     // With memo reading off the buffer's memo is not the stored one: keep it.
     if (cursor_.memoSuppressed && columns[i].field->type == FieldType::Memo) continue;
     binds.push_back(values[i]);
-    sets << quoted(columns[i].name) + QStringLiteral(" = $%1").arg(binds.size());
+    sets << quoted(columns[i].name) + u" = $%1"_s.arg(binds.size());
   }
   binds.push_back(cursor_.current);
-  QString sql = QStringLiteral("UPDATE ") + store_->name() + QStringLiteral(" SET ") +
-                sets.join(QStringLiteral(", ")) + QStringLiteral(" WHERE ") + kPos +
-                QStringLiteral(" = $%1").arg(binds.size());
+  QString sql = u"UPDATE "_s + store_->name() + u" SET "_s +
+                sets.join(u", "_s) + u" WHERE "_s + kPos +
+                u" = $%1"_s.arg(binds.size());
   // The watched image is compared with the stored row inside the write itself, so
   // no other station's change can slip in between.
   const bool watched = cursor_.watched == cursor_.current;
   if (watched) {
     for (std::size_t i = 0; i < cursor_.image.size(); ++i) {
       binds.push_back(cursor_.image[i]);
-      sql += QStringLiteral(" AND ") + quoted(columns[i].name) + QStringLiteral(" = $%1").arg(binds.size());
+      sql += u" AND "_s + quoted(columns[i].name) + u" = $%1"_s.arg(binds.size());
     }
   }
   qint64 written = 0;
@@ -202,8 +199,8 @@ int PgKeyedFile::put(const Record& record) {
 int PgKeyedFile::remove() {
   if (const int code = requireWritable(); code != kFileOk) return code;
   if (cursor_.current == 0) return report(kRecordNotAvailable);
-  const QString sql = QStringLiteral("DELETE FROM ") + store_->name() + QStringLiteral(" WHERE ") + kPos +
-                      QStringLiteral(" = $1");
+  const QString sql = u"DELETE FROM "_s + store_->name() + u" WHERE "_s + kPos +
+                      u" = $1"_s;
   qint64 deleted = 0;
   if (const int code = connection_->run(sql, {cursor_.current}, SqlAction::Write, nullptr, &deleted); code != kFileOk)
     return code;
@@ -232,16 +229,16 @@ int PgKeyedFile::replaceAll(const std::vector<int>& fields, const Record& match,
     const int index = c.shadow ? columns[c.source].index : c.index;
     if (index != 1 || std::find(fields.begin(), fields.end(), number) == fields.end()) continue;
     binds.push_back(after[i]);
-    sets << quoted(c.name) + QStringLiteral(" = $%1").arg(binds.size());
+    sets << quoted(c.name) + u" = $%1"_s.arg(binds.size());
     matched.push_back(i);
   }
   if (sets.isEmpty()) return report(kFileOk);
   for (std::size_t i : matched) {
     binds.push_back(before[i]);
-    where << quoted(columns[i].name) + QStringLiteral(" = $%1").arg(binds.size());
+    where << quoted(columns[i].name) + u" = $%1"_s.arg(binds.size());
   }
-  const QString sql = QStringLiteral("UPDATE ") + store_->name() + QStringLiteral(" SET ") +
-                      sets.join(QStringLiteral(", ")) + QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+  const QString sql = u"UPDATE "_s + store_->name() + u" SET "_s +
+                      sets.join(u", "_s) + u" WHERE "_s + where.join(u" AND "_s);
   if (const int code = connection_->run(sql, binds, SqlAction::Write, nullptr, &changed); code != kFileOk) {
     changed = 0;
     return code;
@@ -262,26 +259,18 @@ bool PgKeyedFile::isDuplicate(const KeyDef& key, const Record& record) {
   if (!layout->partial.isEmpty()) where << u'(' + layout->partial + u')';
   std::vector<SqlValue> binds = schema().keyValues(*layout, record);
   for (qsizetype i = 0; i < layout->compareColumns.size(); ++i)
-    where << layout->compareColumns[i] + QStringLiteral(" = $%1").arg(i + 1);
+    where << layout->compareColumns[i] + u" = $%1"_s.arg(i + 1);
   binds.push_back(cursor_.current);
-  where << kPos + QStringLiteral(" <> $%1").arg(binds.size());
-  const QString sql = QStringLiteral("SELECT 1 FROM ") + store_->name() + QStringLiteral(" WHERE ") +
-                      where.join(QStringLiteral(" AND ")) + QStringLiteral(" LIMIT 1");
+  where << kPos + u" <> $%1"_s.arg(binds.size());
+  const QString sql = u"SELECT 1 FROM "_s + store_->name() + u" WHERE "_s +
+                      where.join(u" AND "_s) + u" LIMIT 1"_s;
   PgRows rows;
   if (connection_->run(sql, binds, SqlAction::Read, &rows) != kFileOk) return false;
   report(kFileOk);
   return rows.count() > 0;
 }
 
-const KeyDef* PgKeyedFile::duplicateKey(const Record& record) {
-  for (const KeyDef& k : table_->keys) {
-    if (!k.unique) continue;
-    if (isDuplicate(k, record)) return &k;
-    if (currentRuntimeError().code != kFileOk) return nullptr;
-  }
-  report(kFileOk);
-  return nullptr;
-}
+const KeyDef* PgKeyedFile::duplicateKey(const Record& record) { return firstDuplicateKey(*this, record); }
 
 // ---- transactions, size -----------------------------------------------------------
 
@@ -293,7 +282,7 @@ int PgKeyedFile::markForTransaction() {
 qint64 PgKeyedFile::recordCount() {
   if (requireOpen() != kFileOk) return -1;
   PgRows rows;
-  const QString sql = QStringLiteral("SELECT count(*) FROM ") + store_->name() + QStringLiteral(" WHERE ") +
+  const QString sql = u"SELECT count(*) FROM "_s + store_->name() + u" WHERE "_s +
                       TableSchema::visibleCondition();
   if (connection_->run(sql, {}, SqlAction::Read, &rows) != kFileOk) return -1;
   report(kFileOk);
@@ -303,7 +292,7 @@ qint64 PgKeyedFile::recordCount() {
 qint64 PgKeyedFile::fileSize() {
   auto store = store_ ? store_ : connection_->table(table_->physical(), path());
   PgRows rows;
-  if (connection_->run(QStringLiteral("SELECT pg_total_relation_size(to_regclass($1))"), {store->name()},
+  if (connection_->run(u"SELECT pg_total_relation_size(to_regclass($1))"_s, {store->name()},
                        SqlAction::Read, &rows) != kFileOk)
     return -1;
   if (rows.count() == 0 || rows.text(0, 0).isEmpty()) {

@@ -6,13 +6,15 @@
 #include "storage/filelayer/pg_table.h"
 
 namespace bv::sqlfile {
+
+using namespace Qt::StringLiterals;
 namespace {
 const QString kPos = quoted(kPositionColumn);
 }  // namespace
 
 QString PgKeyedFile::selectByPosition() const {
-  return QStringLiteral("SELECT ") + schema().selectList() + QStringLiteral(" FROM ") + store_->name() +
-         QStringLiteral(" WHERE ") + kPos + QStringLiteral(" = $1");
+  return u"SELECT "_s + schema().selectList() + u" FROM "_s + store_->name() +
+         u" WHERE "_s + kPos + u" = $1"_s;
 }
 
 StoredRow PgKeyedFile::rowOf(const PgRows& rows, int row) const {
@@ -114,13 +116,13 @@ int PgKeyedFile::get(const KeyDef& key, Record& record) {
   if (!placeholdersVisible(layout)) where << TableSchema::visibleCondition();
   if (!layout->partial.isEmpty()) where << u'(' + layout->partial + u')';
   for (qsizetype i = 0; i < layout->compareColumns.size(); ++i)
-    where << layout->compareColumns[i] + QStringLiteral(" = $%1").arg(i + 1);
+    where << layout->compareColumns[i] + u" = $%1"_s.arg(i + 1);
   // Along the key's index: equal keys lie in position order there.
   QStringList order = layout->compareColumns;
   order << kPos;
-  const QString sql = QStringLiteral("SELECT ") + schema().selectList() + QStringLiteral(" FROM ") +
-                      store_->name() + QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND ")) +
-                      QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", ")) + QStringLiteral(" LIMIT 1");
+  const QString sql = u"SELECT "_s + schema().selectList() + u" FROM "_s +
+                      store_->name() + u" WHERE "_s + where.join(u" AND "_s) +
+                      u" ORDER BY "_s + order.join(u", "_s) + u" LIMIT 1"_s;
   StoredRow row;
   bool found = false;
   if (const int code = readOne(sql, schema().keyValues(*layout, record), row, found); code != kFileOk) return code;

@@ -4,11 +4,13 @@
 
 namespace bv::sqlfile {
 
+using namespace Qt::StringLiterals;
+
 QString pgRowCompare(const QStringList& columns, const char* op, int first) {
   QStringList marks;
-  for (qsizetype i = 0; i < columns.size(); ++i) marks << QStringLiteral("$%1").arg(first + i);
-  return QStringLiteral("(%1) %2 (%3)")
-      .arg(columns.join(QStringLiteral(", ")), QLatin1String(op), marks.join(QStringLiteral(", ")));
+  for (qsizetype i = 0; i < columns.size(); ++i) marks << u"$%1"_s.arg(first + i);
+  return u"(%1) %2 (%3)"_s
+      .arg(columns.join(u", "_s), QLatin1String(op), marks.join(u", "_s));
 }
 
 SeekQuery pgSeekQuery(const TableSchema& schema, const QString& table, const KeyLayout* key, bool forward,
@@ -25,7 +27,7 @@ SeekQuery pgSeekQuery(const TableSchema& schema, const QString& table, const Key
   // the record" reads that record itself.
   const char* pastOp = !forward ? "<" : point.kind == Kind::Before ? ">=" : ">";
   QStringList order;
-  const QString direction = forward ? QString() : QStringLiteral(" DESC");
+  const QString direction = forward ? QString() : u" DESC"_s;
   if (key) {
     // A unique key has no equal keys, so the position plays no part in it.
     const bool withPosition = !key->unique;
@@ -42,14 +44,14 @@ SeekQuery pgSeekQuery(const TableSchema& schema, const QString& table, const Key
     for (const QString& c : columns) order << c + direction;
   } else {
     if (past) {
-      where << pos + u' ' + QLatin1String(pastOp) + QStringLiteral(" $1");
+      where << pos + u' ' + QLatin1String(pastOp) + u" $1"_s;
       q.binds = {point.position};
     }
     order << pos + direction;
   }
-  q.sql = QStringLiteral("SELECT ") + schema.selectList() + QStringLiteral(" FROM ") + table;
-  if (!where.isEmpty()) q.sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
-  q.sql += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", ")) + QStringLiteral(" LIMIT ") +
+  q.sql = u"SELECT "_s + schema.selectList() + u" FROM "_s + table;
+  if (!where.isEmpty()) q.sql += u" WHERE "_s + where.join(u" AND "_s);
+  q.sql += u" ORDER BY "_s + order.join(u", "_s) + u" LIMIT "_s +
            QString::number(limit);
   return q;
 }

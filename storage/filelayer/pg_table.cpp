@@ -8,6 +8,8 @@
 #include "storage/filelayer/pg_connection.h"
 
 namespace bv::sqlfile {
+
+using namespace Qt::StringLiterals;
 namespace {
 bool isText(const FieldDef& f) { return f.type == FieldType::String || f.type == FieldType::Memo; }
 // The lock that makes one station at a time change a table's layout.
@@ -27,28 +29,28 @@ QString PgTable::indexName(const KeyLayout& key) const { return tableName() + u'
 
 namespace {
 QString columnDefinition(const SchemaColumn& c) {
-  return quoted(c.name) + (isText(*c.field) ? QStringLiteral(" TEXT COLLATE \"C\" NOT NULL DEFAULT ''")
-                                            : QStringLiteral(" BIGINT NOT NULL DEFAULT 0"));
+  return quoted(c.name) + (isText(*c.field) ? u" TEXT COLLATE \"C\" NOT NULL DEFAULT ''"_s
+                                            : u" BIGINT NOT NULL DEFAULT 0"_s);
 }
 }  // namespace
 
 QString PgTable::createTableSql() const {
   QStringList defs;
-  defs << quoted(kPositionColumn) + QStringLiteral(" BIGSERIAL PRIMARY KEY");
-  defs << quoted(kPlaceholderColumn) + QStringLiteral(" BIGINT NOT NULL DEFAULT 0");
+  defs << quoted(kPositionColumn) + u" BIGSERIAL PRIMARY KEY"_s;
+  defs << quoted(kPlaceholderColumn) + u" BIGINT NOT NULL DEFAULT 0"_s;
   for (const SchemaColumn& c : schema_.columns()) defs << columnDefinition(c);
-  return QStringLiteral("CREATE TABLE IF NOT EXISTS ") + name() + QStringLiteral(" (") +
-         defs.join(QStringLiteral(", ")) + u')';
+  return u"CREATE TABLE IF NOT EXISTS "_s + name() + u" ("_s +
+         defs.join(u", "_s) + u')';
 }
 
 QString PgTable::createIndexSql(const KeyLayout& key) const {
   QStringList cols = key.compareColumns;
   // Equal keys keep position order; a unique key has none.
   if (!key.unique) cols << quoted(kPositionColumn);
-  QString sql = QStringLiteral("CREATE ") + (key.unique ? QStringLiteral("UNIQUE ") : QString()) +
-                QStringLiteral("INDEX IF NOT EXISTS ") + quoted(indexName(key)) + QStringLiteral(" ON ") + name() +
-                QStringLiteral(" (") + cols.join(QStringLiteral(", ")) + u')';
-  if (!key.partial.isEmpty()) sql += QStringLiteral(" WHERE ") + key.partial;
+  QString sql = u"CREATE "_s + (key.unique ? u"UNIQUE "_s : QString()) +
+                u"INDEX IF NOT EXISTS "_s + quoted(indexName(key)) + u" ON "_s + name() +
+                u" ("_s + cols.join(u", "_s) + u')';
+  if (!key.partial.isEmpty()) sql += u" WHERE "_s + key.partial;
   return sql;
 }
 
@@ -84,7 +86,7 @@ int PgTable::ensureSchema(bool create, bool mayWrite) {
   } else {
     for (const SchemaColumn& c : schema_.columns()) {
       if (present.contains(c.name)) continue;
-      work << QStringLiteral("ALTER TABLE ") + name() + QStringLiteral(" ADD COLUMN IF NOT EXISTS ") +
+      work << u"ALTER TABLE "_s + name() + u" ADD COLUMN IF NOT EXISTS "_s +
                   columnDefinition(c);
       if (c.shadow) newShadows.push_back(&c);
     }
@@ -112,16 +114,16 @@ int PgTable::makeSchema(const QStringList& work, const std::vector<const SchemaC
   auto run = [&](const QString& sql, const std::vector<SqlValue>& binds = {}, PgRows* rows = nullptr) {
     return connection_->run(sql, binds, SqlAction::Write, rows);
   };
-  int code = run(own ? QStringLiteral("BEGIN") : QStringLiteral("SAVEPOINT bv_schema"));
+  int code = run(own ? u"BEGIN"_s : u"SAVEPOINT bv_schema"_s);
   if (code != kFileOk) return code;
   auto undo = [&](int failed) {
     const RuntimeError error = currentRuntimeError();
-    run(own ? QStringLiteral("ROLLBACK") : QStringLiteral("ROLLBACK TO SAVEPOINT bv_schema"));
+    run(own ? u"ROLLBACK"_s : u"ROLLBACK TO SAVEPOINT bv_schema"_s);
     setRuntimeError(error);
     // Existing records that break a new unique index: the keys must be rebuilt.
     return failed == kDuplicateKey ? report(kKeyNeedsRebuild) : failed;
   };
-  code = run(QStringLiteral("SELECT pg_advisory_xact_lock(%1, hashtext($1))").arg(kSchemaLockSpace), {lockKey()});
+  code = run(u"SELECT pg_advisory_xact_lock(%1, hashtext($1))"_s.arg(kSchemaLockSpace), {lockKey()});
   // Columns first, then the shadow texts of existing records, then the indexes.
   qsizetype i = 0;
   for (; code == kFileOk && i < work.size() && !work[i].startsWith(u"CREATE INDEX") &&
@@ -132,17 +134,17 @@ int PgTable::makeSchema(const QStringList& work, const std::vector<const SchemaC
     if (code != kFileOk) break;
     const SchemaColumn& source = schema_.columns()[c->source];
     PgRows rows;
-    code = run(QStringLiteral("SELECT ") + quoted(kPositionColumn) + QStringLiteral(", ") + quoted(source.name) +
-                   QStringLiteral(" FROM ") + name(),
+    code = run(u"SELECT "_s + quoted(kPositionColumn) + u", "_s + quoted(source.name) +
+                   u" FROM "_s + name(),
                {}, &rows);
-    const QString update = QStringLiteral("UPDATE ") + name() + QStringLiteral(" SET ") + quoted(c->name) +
-                           QStringLiteral(" = $1 WHERE ") + quoted(kPositionColumn) + QStringLiteral(" = $2");
+    const QString update = u"UPDATE "_s + name() + u" SET "_s + quoted(c->name) +
+                           u" = $1 WHERE "_s + quoted(kPositionColumn) + u" = $2"_s;
     for (int r = 0; code == kFileOk && r < rows.count(); ++r)
       code = run(update, {upperForKey(rows.text(r, 1)), rows.integer(r, 0)});
   }
   for (; code == kFileOk && i < work.size(); ++i) code = run(work[i]);
   if (code != kFileOk) return undo(code);
-  code = run(own ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE SAVEPOINT bv_schema"));
+  code = run(own ? u"COMMIT"_s : u"RELEASE SAVEPOINT bv_schema"_s);
   if (code != kFileOk) return undo(code);
   ready_ = true;
   madeInTransaction_ = !own;

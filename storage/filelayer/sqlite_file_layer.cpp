@@ -4,6 +4,7 @@
 #include <QHash>
 #include <mutex>
 
+#include "storage/filelayer/layer_choice.h"
 #include "storage/filelayer/sqlite_connection.h"
 #include "storage/filelayer/sqlite_keyed_file.h"
 
@@ -57,7 +58,7 @@ std::shared_ptr<FileLayer> FileLayer::forDirectory(const QString& dataDirectory)
   if (auto existing = layers.value(key).lock()) return existing;
   FileLayerOptions options;
   options.dataDirectory = key;
-  auto made = create(options);
+  auto made = createLayer(options);
   layers.insert(key, made);
   return made;
 }

@@ -6,6 +6,7 @@
 
 #include "runtime/runtime_error.h"
 #include "storage/filelayer/file_name_resolver.h"
+#include "storage/filelayer/handle_common.h"
 #include "storage/filelayer/sqlite_codes.h"
 #include "storage/filelayer/sqlite_connection.h"
 #include "storage/filelayer/table_repair.h"
@@ -157,13 +158,7 @@ int SqliteKeyedFile::rebuildKeys() {
   return code == kFileOk ? report(kFileOk) : code;
 }
 
-QString SqliteKeyedFile::sendOption(const QString& option) {
-  const qsizetype eq = option.indexOf(u'=');
-  const QString name = (eq < 0 ? option : option.left(eq)).trimmed().toUpper();
-  if (eq >= 0) options_.insert(name, option.mid(eq + 1).trimmed());
-  report(kFileOk);
-  return options_.value(name);
-}
+QString SqliteKeyedFile::sendOption(const QString& option) { return keepDriverOption(options_, option); }
 
 FileState SqliteKeyedFile::state() const {
   auto data = std::make_shared<SqliteFileState>();
@@ -308,15 +303,7 @@ bool SqliteKeyedFile::isDuplicate(const KeyDef& key, const Record& record) {
   return found;
 }
 
-const KeyDef* SqliteKeyedFile::duplicateKey(const Record& record) {
-  for (const KeyDef& k : table_->keys) {
-    if (!k.unique) continue;
-    if (isDuplicate(k, record)) return &k;
-    if (currentRuntimeError().code != kFileOk) return nullptr;
-  }
-  report(kFileOk);
-  return nullptr;
-}
+const KeyDef* SqliteKeyedFile::duplicateKey(const Record& record) { return firstDuplicateKey(*this, record); }
 
 // ---- transactions, size -----------------------------------------------------------
 

@@ -11,9 +11,11 @@
 #include <QString>
 #include <libpq-fe.h>
 
-#include "storage/filelayer/file_layer.h"
+#include "storage/filelayer/layer_choice.h"
 
 namespace bv::test {
+
+using namespace Qt::StringLiterals;
 
 inline QString testServerSocket() { return qEnvironmentVariable("BRAVENT_TEST_SERVER"); }
 inline bool onTestServer() { return !testServerSocket().isEmpty(); }
@@ -22,23 +24,24 @@ inline bool onTestServer() { return !testServerSocket().isEmpty(); }
 inline QString testSchemaOf(const QString& dataDirectory) {
   const QByteArray hash =
       QCryptographicHash::hash(QDir(dataDirectory).absolutePath().toUtf8(), QCryptographicHash::Md5).toHex();
-  return QStringLiteral("d_") + QString::fromLatin1(hash.left(24));
+  return u"d_"_s + QString::fromLatin1(hash.left(24));
 }
 
 // A connection string to the test server (no schema: the default one).
 inline QString testServerConnection() {
-  return QStringLiteral("host=%1 dbname=postgres user=bravent").arg(testServerSocket());
+  return u"host=%1 dbname=postgres user=bravent"_s.arg(testServerSocket());
 }
 
 // The connection string of a data directory's schema, made on first use.
 inline QString testConnectionOf(const QString& dataDirectory) {
   const QString schema = testSchemaOf(dataDirectory);
   PGconn* conn = PQconnectdb(testServerConnection().toUtf8().constData());
-  const QByteArray sql = QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(schema).toUtf8();
+  const QByteArray sql = u"CREATE SCHEMA IF NOT EXISTS %1"_s.arg(schema).toUtf8();
   PQclear(PQexec(conn, "SET client_min_messages = warning"));
   PQclear(PQexec(conn, sql.constData()));
   PQfinish(conn);
-  return testServerConnection() + QStringLiteral(" options='-csearch_path=%1'").arg(schema);
+  // Named after the schema too, so that a test can find its stations' sessions.
+  return testServerConnection() + u" application_name=%1 options='-csearch_path=%1'"_s.arg(schema);
 }
 
 // Does the data directory hold the table of this file: the file itself, or on
@@ -47,7 +50,7 @@ inline bool tableStored(const QString& dataDirectory, const QString& fileName) {
   if (!onTestServer()) return QFileInfo::exists(QDir(dataDirectory).filePath(fileName));
   PGconn* conn = PQconnectdb(testServerConnection().toUtf8().constData());
   const QByteArray name =
-      (u'"' + testSchemaOf(dataDirectory) + QStringLiteral("\".\"") + QFileInfo(fileName).completeBaseName() + u'"')
+      (u'"' + testSchemaOf(dataDirectory) + u"\".\""_s + QFileInfo(fileName).completeBaseName() + u'"')
           .toUtf8();
   const char* values[] = {name.constData()};
   PGresult* r = PQexecParams(conn, "SELECT to_regclass($1) IS NOT NULL", 1, nullptr, values, nullptr, nullptr, 0);
@@ -60,7 +63,7 @@ inline bool tableStored(const QString& dataDirectory, const QString& fileName) {
 // A layer of its own on the files or, in the server run, on the server.
 inline std::shared_ptr<FileLayer> makeTestLayer(const FileLayerOptions& options) {
   if (!onTestServer()) return FileLayer::createSqlite(options);
-  return FileLayer::createServer(options, testConnectionOf(options.dataDirectory));
+  return createServerLayer(options, testConnectionOf(options.dataDirectory));
 }
 
 }  // namespace bv::test
