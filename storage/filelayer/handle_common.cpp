@@ -4,6 +4,54 @@
 
 namespace bv::sqlfile {
 
+namespace {
+struct SavedCursor final : FileStateData {
+  const void* layer = nullptr;
+  const TableDef* physical = nullptr;
+  FileCursor cursor;
+};
+}  // namespace
+
+SequencePoint pointAt(const TableSchema& schema, const KeyLayout* key, const StoredRow& row,
+                      SequencePoint::Kind kind) {
+  SequencePoint p;
+  p.kind = kind;
+  p.position = row.position;
+  if (key) p.values = schema.keyValues(*key, row.values);
+  return p;
+}
+
+void takeRow(FileCursor& cursor, const TableSchema& schema, const KeyLayout* key, const StoredRow& row,
+             Record& record) {
+  schema.fill(record, row.values, !cursor.memoSuppressed);
+  cursor.current = row.position;
+  cursor.currentPlaceholder = row.placeholder;
+  if (cursor.watchArmed) {
+    cursor.watched = row.position;
+    cursor.image = row.values;
+    cursor.watchArmed = false;
+  } else {
+    cursor.watched = 0;
+    cursor.image.clear();
+  }
+  cursor.point = pointAt(schema, key, row, SequencePoint::Kind::After);
+}
+
+FileState saveCursor(const void* layer, const TableDef& table, const FileCursor& cursor) {
+  auto data = std::make_shared<SavedCursor>();
+  data->layer = layer;
+  data->physical = &table.physical();
+  data->cursor = cursor;
+  return FileState{std::move(data)};
+}
+
+int restoreCursor(const FileState& state, const void* layer, const TableDef& table, FileCursor& cursor) {
+  const auto* data = dynamic_cast<const SavedCursor*>(state.data.get());
+  if (!data || data->layer != layer || data->physical != &table.physical()) return report(kFileNotOpen);
+  cursor = data->cursor;
+  return report(kFileOk);
+}
+
 QString keepDriverOption(QHash<QString, QString>& options, const QString& option) {
   const qsizetype eq = option.indexOf(u'=');
   const QString name = (eq < 0 ? option : option.left(eq)).trimmed().toUpper();

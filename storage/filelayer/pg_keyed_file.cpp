@@ -13,12 +13,6 @@ namespace bv::sqlfile {
 using namespace Qt::StringLiterals;
 namespace {
 
-struct PgFileState final : FileStateData {
-  const PgConnection* connection = nullptr;
-  const TableDef* physical = nullptr;
-  FileCursor cursor;
-};
-
 const QString kPos = quoted(kPositionColumn);
 
 }  // namespace
@@ -115,20 +109,10 @@ int PgKeyedFile::rebuildKeys() {
 
 QString PgKeyedFile::sendOption(const QString& option) { return keepDriverOption(options_, option); }
 
-FileState PgKeyedFile::state() const {
-  auto data = std::make_shared<PgFileState>();
-  data->connection = connection_.get();
-  data->physical = &table_->physical();
-  data->cursor = cursor_;
-  return FileState{std::move(data)};
-}
+FileState PgKeyedFile::state() const { return saveCursor(connection_.get(), *table_, cursor_); }
 
 int PgKeyedFile::restoreState(const FileState& state) {
-  const auto* data = dynamic_cast<const PgFileState*>(state.data.get());
-  if (!data || data->connection != connection_.get() || data->physical != &table_->physical())
-    return report(kFileNotOpen);
-  cursor_ = data->cursor;
-  return report(kFileOk);
+  return restoreCursor(state, connection_.get(), *table_, cursor_);
 }
 
 // ---- writing --------------------------------------------------------------------

@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "storage/filelayer/file_layer.h"
-#include "storage/filelayer/seek_query.h"
-#include "storage/filelayer/sqlite_keyed_file.h"
+#include "storage/filelayer/handle_common.h"
 
 namespace bv::sqlfile {
 

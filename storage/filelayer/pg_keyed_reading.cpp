@@ -1,5 +1,6 @@
 // Reading a table on the server: one row at a time along a key from the
 // cursor, a page of rows, by key value, by position, and positioning.
+#include "storage/filelayer/handle_common.h"
 #include "storage/filelayer/pg_connection.h"
 #include "storage/filelayer/pg_keyed_file.h"
 #include "storage/filelayer/pg_seek_query.h"
@@ -37,26 +38,11 @@ int PgKeyedFile::readOne(const QString& sql, const std::vector<SqlValue>& binds,
 }
 
 PgKeyedFile::Point PgKeyedFile::afterRow(const StoredRow& row, Point::Kind kind) const {
-  Point p;
-  p.kind = kind;
-  p.position = row.position;
-  if (const KeyLayout* key = layoutOf(cursor_.key)) p.values = schema().keyValues(*key, row.values);
-  return p;
+  return pointAt(schema(), layoutOf(cursor_.key), row, kind);
 }
 
 void PgKeyedFile::take(const StoredRow& row, Record& record) {
-  schema().fill(record, row.values, !cursor_.memoSuppressed);
-  cursor_.current = row.position;
-  cursor_.currentPlaceholder = row.placeholder;
-  if (cursor_.watchArmed) {
-    cursor_.watched = row.position;
-    cursor_.image = row.values;
-    cursor_.watchArmed = false;
-  } else {
-    cursor_.watched = 0;
-    cursor_.image.clear();
-  }
-  cursor_.point = afterRow(row, Point::Kind::After);
+  takeRow(cursor_, schema(), layoutOf(cursor_.key), row, record);
 }
 
 int PgKeyedFile::read(bool forward, Record& record) {

@@ -15,12 +15,6 @@
 namespace bv::sqlfile {
 namespace {
 
-struct SqliteFileState final : FileStateData {
-  const SqliteConnection* connection = nullptr;
-  const TableDef* physical = nullptr;
-  SqliteKeyedFile::Cursor cursor;
-};
-
 QString parameters(qsizetype n) {
   QStringList marks;
   for (qsizetype i = 0; i < n; ++i) marks << QStringLiteral("?");
@@ -160,20 +154,10 @@ int SqliteKeyedFile::rebuildKeys() {
 
 QString SqliteKeyedFile::sendOption(const QString& option) { return keepDriverOption(options_, option); }
 
-FileState SqliteKeyedFile::state() const {
-  auto data = std::make_shared<SqliteFileState>();
-  data->connection = connection_.get();
-  data->physical = &table_->physical();
-  data->cursor = cursor_;
-  return FileState{std::move(data)};
-}
+FileState SqliteKeyedFile::state() const { return saveCursor(connection_.get(), *table_, cursor_); }
 
 int SqliteKeyedFile::restoreState(const FileState& state) {
-  const auto* data = dynamic_cast<const SqliteFileState*>(state.data.get());
-  if (!data || data->connection != connection_.get() || data->physical != &table_->physical())
-    return report(kFileNotOpen);
-  cursor_ = data->cursor;
-  return report(kFileOk);
+  return restoreCursor(state, connection_.get(), *table_, cursor_);
 }
 
 // ---- writing --------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "storage/filelayer/file_layer.h"
+#include "storage/filelayer/handle_common.h"
 #include "storage/filelayer/seek_query.h"
 #include "storage/filelayer/sql_value.h"
 #include "storage/filelayer/table_schema.h"
@@ -16,13 +17,6 @@ namespace bv::sqlfile {
 
 class SqliteConnection;
 class TableStore;
-
-// A stored row as a select of TableSchema::selectList() gives it.
-struct StoredRow {
-  RecordPosition position = 0;
-  bool placeholder = false;
-  std::vector<SqlValue> values;  // the value columns
-};
 
 class SqliteKeyedFile final : public KeyedFile {
  public:

@@ -2,6 +2,7 @@
 // key value, by position, and positioning without reading.
 #include "storage/filelayer/sqlite_keyed_file.h"
 
+#include "storage/filelayer/handle_common.h"
 #include "storage/filelayer/sqlite_codes.h"
 #include "storage/filelayer/sqlite_connection.h"
 #include "storage/filelayer/table_store.h"
@@ -25,26 +26,11 @@ int SqliteKeyedFile::readOne(const QString& sql, const std::vector<SqlValue>& bi
 }
 
 SqliteKeyedFile::Point SqliteKeyedFile::afterRow(const StoredRow& row, Point::Kind kind) const {
-  Point p;
-  p.kind = kind;
-  p.position = row.position;
-  if (const KeyLayout* key = layoutOf(cursor_.key)) p.values = schema().keyValues(*key, row.values);
-  return p;
+  return pointAt(schema(), layoutOf(cursor_.key), row, kind);
 }
 
 void SqliteKeyedFile::take(const StoredRow& row, Record& record) {
-  schema().fill(record, row.values, !cursor_.memoSuppressed);
-  cursor_.current = row.position;
-  cursor_.currentPlaceholder = row.placeholder;
-  if (cursor_.watchArmed) {
-    cursor_.watched = row.position;
-    cursor_.image = row.values;
-    cursor_.watchArmed = false;
-  } else {
-    cursor_.watched = 0;
-    cursor_.image.clear();
-  }
-  cursor_.point = afterRow(row, Point::Kind::After);
+  takeRow(cursor_, schema(), layoutOf(cursor_.key), row, record);
 }
 
 int SqliteKeyedFile::read(bool forward, Record& record) {
