@@ -70,4 +70,54 @@ const KeyDef* firstDuplicateKey(KeyedFile& file, const Record& record) {
   return nullptr;
 }
 
+// ---- the shared part of a handle ------------------------------------------------
+
+QString CursorFile::sendOption(const QString& option) { return keepDriverOption(options_, option); }
+
+const KeyDef* CursorFile::duplicateKey(const Record& record) { return firstDuplicateKey(*this, record); }
+
+int CursorFile::requireOpen() const { return open_ ? kFileOk : report(kFileNotOpen); }
+
+int CursorFile::requireWritable() const {
+  if (!open_) return report(kFileNotOpen);
+  return readOnly_ ? report(kFileAccessDenied) : kFileOk;
+}
+
+const KeyLayout* CursorFile::layoutOf(int keyNumber) const {
+  const TableSchema* s = openSchema();
+  if (keyNumber <= 0 || !s) return nullptr;
+  for (const KeyLayout& k : s->keys())
+    if (k.key->number == keyNumber) return &k;
+  return nullptr;
+}
+
+bool CursorFile::placeholdersVisible(const KeyLayout* key) const {
+  return cursor_.placeholderSearch && key && key->autoNumber;
+}
+
+void CursorFile::take(const StoredRow& row, Record& record) {
+  takeRow(cursor_, schema(), layoutOf(cursor_.key), row, record);
+}
+
+CursorFile::Point CursorFile::afterRow(const StoredRow& row, Point::Kind kind) const {
+  return pointAt(schema(), layoutOf(cursor_.key), row, kind);
+}
+
+int CursorFile::setPosition(const KeyDef& key, const Record& values) {
+  if (const int code = requireOpen(); code != kFileOk) return code;
+  const KeyLayout* layout = layoutOf(key.number);
+  if (!layout) return report(kTransactionNotSupported);
+  cursor_.key = key.number;
+  cursor_.point = Point{Point::Kind::Values, schema().keyValues(*layout, values), 0};
+  return report(kFileOk);
+}
+
+int CursorFile::setPosition(const KeyDef* key, FileEdge edge) {
+  if (const int code = requireOpen(); code != kFileOk) return code;
+  if (key && !layoutOf(key->number)) return report(kTransactionNotSupported);
+  cursor_.key = key ? key->number : 0;
+  cursor_.point = Point{edge == FileEdge::Start ? Point::Kind::Start : Point::Kind::End, {}, 0};
+  return report(kFileOk);
+}
+
 }  // namespace bv::sqlfile

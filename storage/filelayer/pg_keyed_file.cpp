@@ -18,7 +18,7 @@ const QString kPos = quoted(kPositionColumn);
 }  // namespace
 
 PgKeyedFile::PgKeyedFile(std::shared_ptr<PgConnection> connection, const TableDef& table)
-    : connection_(std::move(connection)), table_(&table) {}
+    : CursorFile(table), connection_(std::move(connection)) {}
 
 PgKeyedFile::~PgKeyedFile() {
   if (open_) releaseLock();
@@ -28,25 +28,7 @@ QString PgKeyedFile::path() const {
   return QDir(connection_->options().dataDirectory).filePath(table_->physical().fileName);
 }
 
-const TableSchema& PgKeyedFile::schema() const { return store_->schema(); }
-
-const KeyLayout* PgKeyedFile::layoutOf(int keyNumber) const {
-  if (keyNumber <= 0 || !store_) return nullptr;
-  for (const KeyLayout& k : schema().keys())
-    if (k.key->number == keyNumber) return &k;
-  return nullptr;
-}
-
-bool PgKeyedFile::placeholdersVisible(const KeyLayout* key) const {
-  return cursor_.placeholderSearch && key && key->autoNumber;
-}
-
-int PgKeyedFile::requireOpen() const { return open_ ? kFileOk : report(kFileNotOpen); }
-
-int PgKeyedFile::requireWritable() const {
-  if (!open_) return report(kFileNotOpen);
-  return readOnly_ ? report(kFileAccessDenied) : kFileOk;
-}
+const TableSchema* PgKeyedFile::openSchema() const { return store_ ? &store_->schema() : nullptr; }
 
 void PgKeyedFile::releaseLock() {
   if (locked_ && store_) connection_->releaseShare(store_->lockKey(), exclusive_);
@@ -106,8 +88,6 @@ int PgKeyedFile::rebuildKeys() {
   }
   return code == kFileOk ? report(kFileOk) : code;
 }
-
-QString PgKeyedFile::sendOption(const QString& option) { return keepDriverOption(options_, option); }
 
 FileState PgKeyedFile::state() const { return saveCursor(connection_.get(), *table_, cursor_); }
 
@@ -253,8 +233,6 @@ bool PgKeyedFile::isDuplicate(const KeyDef& key, const Record& record) {
   report(kFileOk);
   return rows.count() > 0;
 }
-
-const KeyDef* PgKeyedFile::duplicateKey(const Record& record) { return firstDuplicateKey(*this, record); }
 
 // ---- transactions, size -----------------------------------------------------------
 

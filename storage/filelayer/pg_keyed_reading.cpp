@@ -37,14 +37,6 @@ int PgKeyedFile::readOne(const QString& sql, const std::vector<SqlValue>& binds,
   return kFileOk;
 }
 
-PgKeyedFile::Point PgKeyedFile::afterRow(const StoredRow& row, Point::Kind kind) const {
-  return pointAt(schema(), layoutOf(cursor_.key), row, kind);
-}
-
-void PgKeyedFile::take(const StoredRow& row, Record& record) {
-  takeRow(cursor_, schema(), layoutOf(cursor_.key), row, record);
-}
-
 int PgKeyedFile::read(bool forward, Record& record) {
   if (const int code = requireOpen(); code != kFileOk) return code;
   using Kind = Point::Kind;
@@ -115,23 +107,6 @@ int PgKeyedFile::get(const KeyDef& key, Record& record) {
   if (!found) return report(kRecordNotFound);
   cursor_.key = key.number;
   take(row, record);
-  return report(kFileOk);
-}
-
-int PgKeyedFile::setPosition(const KeyDef& key, const Record& values) {
-  if (const int code = requireOpen(); code != kFileOk) return code;
-  const KeyLayout* layout = layoutOf(key.number);
-  if (!layout) return report(kTransactionNotSupported);
-  cursor_.key = key.number;
-  cursor_.point = Point{Point::Kind::Values, schema().keyValues(*layout, values), 0};
-  return report(kFileOk);
-}
-
-int PgKeyedFile::setPosition(const KeyDef* key, FileEdge edge) {
-  if (const int code = requireOpen(); code != kFileOk) return code;
-  if (key && !layoutOf(key->number)) return report(kTransactionNotSupported);
-  cursor_.key = key ? key->number : 0;
-  cursor_.point = Point{edge == FileEdge::Start ? Point::Kind::Start : Point::Kind::End, {}, 0};
   return report(kFileOk);
 }
 

@@ -26,7 +26,7 @@ const QString kPos = quoted(kPositionColumn);
 }  // namespace
 
 SqliteKeyedFile::SqliteKeyedFile(std::shared_ptr<SqliteConnection> connection, const TableDef& table)
-    : connection_(std::move(connection)), table_(&table) {}
+    : CursorFile(table), connection_(std::move(connection)) {}
 
 SqliteKeyedFile::~SqliteKeyedFile() {
   if (open_) releaseLock();
@@ -42,25 +42,7 @@ QString SqliteKeyedFile::path() const {
   return resolveFileName(directory(), table_->physical().fileName);
 }
 
-const TableSchema& SqliteKeyedFile::schema() const { return store_->schema(); }
-
-const KeyLayout* SqliteKeyedFile::layoutOf(int keyNumber) const {
-  if (keyNumber <= 0 || !store_) return nullptr;
-  for (const KeyLayout& k : schema().keys())
-    if (k.key->number == keyNumber) return &k;
-  return nullptr;
-}
-
-bool SqliteKeyedFile::placeholdersVisible(const KeyLayout* key) const {
-  return cursor_.placeholderSearch && key && key->autoNumber;
-}
-
-int SqliteKeyedFile::requireOpen() const { return open_ ? kFileOk : report(kFileNotOpen); }
-
-int SqliteKeyedFile::requireWritable() const {
-  if (!open_) return report(kFileNotOpen);
-  return readOnly_ ? report(kFileAccessDenied) : kFileOk;
-}
+const TableSchema* SqliteKeyedFile::openSchema() const { return store_ ? &store_->schema() : nullptr; }
 
 void SqliteKeyedFile::releaseLock() {
   if (locked_ && store_) store_->shareLock().release(exclusive_);
@@ -151,8 +133,6 @@ int SqliteKeyedFile::rebuildKeys() {
   store->shareLock().endSolitary();
   return code == kFileOk ? report(kFileOk) : code;
 }
-
-QString SqliteKeyedFile::sendOption(const QString& option) { return keepDriverOption(options_, option); }
 
 FileState SqliteKeyedFile::state() const { return saveCursor(connection_.get(), *table_, cursor_); }
 
@@ -286,8 +266,6 @@ bool SqliteKeyedFile::isDuplicate(const KeyDef& key, const Record& record) {
   report(kFileOk);
   return found;
 }
-
-const KeyDef* SqliteKeyedFile::duplicateKey(const Record& record) { return firstDuplicateKey(*this, record); }
 
 // ---- transactions, size -----------------------------------------------------------
 
