@@ -124,6 +124,8 @@ TEST_F(ServerLayer, AServerStoppedHalfWayKeepsNothingOfTheTransactionAndTheStati
     return QProcess::execute(QStringLiteral(BRAVENT_SERVER_SCRIPT), {QString::fromLatin1(action), socket});
   };
   ASSERT_EQ(server("start"), 0);
+  // Stopped and removed however the test ends.
+  const std::shared_ptr<void> stop(nullptr, [&](void*) { server("stop"); });
   const QString connection = u"host=%1 dbname=postgres user=bravent"_s.arg(socket);
   auto station = createServerLayer({dir.path(), dir.path(), 500}, connection);
   auto bas = station->file(tableDef("Basicos"));
@@ -147,10 +149,6 @@ TEST_F(ServerLayer, AServerStoppedHalfWayKeepsNothingOfTheTransactionAndTheStati
   EXPECT_EQ(lin->recordCount(), 0);
   ASSERT_EQ(bas->add(basico("AFTER")), kFileOk);
   EXPECT_EQ(readAll(*bas, &keyDef("BAS:KEYCOD"), "BAS:CODIGO"), (QStringList{"AFTER", "KEEP"}));
-  bas.reset();
-  lin.reset();
-  station.reset();
-  EXPECT_EQ(server("stop"), 0);
 }
 
 }  // namespace
