@@ -38,9 +38,12 @@ function(bravent_library)
 endfunction()
 
 # One GoogleTest executable per test folder; every test runs headless.
-#   bravent_tests(NAME <exe> DIR <dir> DEPS ...)
+#   bravent_tests(NAME <exe> DIR <dir> [FILTER <gtest filter>] DEPS ...)
 function(bravent_tests)
-  cmake_parse_arguments(B "" "NAME;DIR" "DEPS" ${ARGN})
+  cmake_parse_arguments(B "" "NAME;DIR;FILTER" "DEPS" ${ARGN})
+  if(NOT B_FILTER)
+    set(B_FILTER "*")
+  endif()
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${B_DIR}/*.cpp ${B_DIR}/*.h)
   if(NOT sources)
     return()
@@ -49,6 +52,7 @@ function(bravent_tests)
   bravent_rescan_moc_on_new_files(${B_NAME} "${sources}")
   target_link_libraries(${B_NAME} PRIVATE bravent_test_support ${B_DEPS})
   gtest_discover_tests(${B_NAME}
+    TEST_FILTER "${B_FILTER}"
     DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})

@@ -5,6 +5,8 @@ BRAVENT_PACKAGES=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qcoro-qt6-dev
   libsqlite3-dev sqlite3
+  # tables on a database server, and the throwaway server of its tests
+  libpq-dev postgresql
   libxlsxwriter-dev libfreexl-dev libzip-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # Qt's own dialogs in Spanish; report fonts metric-compatible on every station

@@ -262,7 +262,8 @@ class FileLayer {
  public:
   virtual ~FileLayer() = default;
 
-  // The process-wide SQLite layer of a data directory: one per directory, made on
+  // The process-wide layer of a data directory (on the files, or on the server
+  // its "bravent.INI" names: see layer_choice.h): one per directory, made on
   // first request and kept while anyone holds it.
   static std::shared_ptr<FileLayer> forDirectory(const QString& dataDirectory, const QString& stationDirectory = {});
   // A SQLite layer of its own (a second station in tests, the headless runner).

@@ -29,6 +29,20 @@ struct SequencePoint {
   RecordPosition position = 0;
 };
 
+// A handle's cursor: the key it reads along, the sequence point, the current
+// record, and the watch state with the remembered image.
+struct FileCursor {
+  int key = 0;  // key number; 0 = position order
+  SequencePoint point;
+  RecordPosition current = 0;
+  bool currentPlaceholder = false;
+  bool watchArmed = false;
+  RecordPosition watched = 0;  // the record whose image is remembered
+  std::vector<SqlValue> image;
+  bool memoSuppressed = false;
+  bool placeholderSearch = false;
+};
+
 struct SeekQuery {
   QString sql;
   std::vector<SqlValue> binds;

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <mutex>
 
+#include "storage/filelayer/layer_choice.h"
 #include "storage/filelayer/sqlite_connection.h"
 #include "storage/filelayer/sqlite_keyed_file.h"
 
@@ -58,7 +59,7 @@ std::shared_ptr<FileLayer> FileLayer::forDirectory(const QString& dataDirectory,
   FileLayerOptions options;
   options.dataDirectory = key;
   options.stationDirectory = stationDirectory;
-  auto made = createSqlite(options);
+  auto made = createLayer(options);
   layers.insert(key, made);
   return made;
 }

@@ -6,6 +6,7 @@
 
 #include "runtime/runtime_error.h"
 #include "storage/filelayer/file_name_resolver.h"
+#include "storage/filelayer/handle_common.h"
 #include "storage/filelayer/sqlite_codes.h"
 #include "storage/filelayer/sqlite_connection.h"
 #include "storage/filelayer/table_repair.h"
@@ -13,12 +14,6 @@
 
 namespace bv::sqlfile {
 namespace {
-
-struct SqliteFileState final : FileStateData {
-  const SqliteConnection* connection = nullptr;
-  const TableDef* physical = nullptr;
-  SqliteKeyedFile::Cursor cursor;
-};
 
 QString parameters(qsizetype n) {
   QStringList marks;
@@ -31,7 +26,7 @@ const QString kPos = quoted(kPositionColumn);
 }  // namespace
 
 SqliteKeyedFile::SqliteKeyedFile(std::shared_ptr<SqliteConnection> connection, const TableDef& table)
-    : connection_(std::move(connection)), table_(&table) {}
+    : CursorFile(table), connection_(std::move(connection)) {}
 
 SqliteKeyedFile::~SqliteKeyedFile() {
   if (open_) releaseLock();
@@ -47,25 +42,7 @@ QString SqliteKeyedFile::path() const {
   return resolveFileName(directory(), table_->physical().fileName);
 }
 
-const TableSchema& SqliteKeyedFile::schema() const { return store_->schema(); }
-
-const KeyLayout* SqliteKeyedFile::layoutOf(int keyNumber) const {
-  if (keyNumber <= 0 || !store_) return nullptr;
-  for (const KeyLayout& k : schema().keys())
-    if (k.key->number == keyNumber) return &k;
-  return nullptr;
-}
-
-bool SqliteKeyedFile::placeholdersVisible(const KeyLayout* key) const {
-  return cursor_.placeholderSearch && key && key->autoNumber;
-}
-
-int SqliteKeyedFile::requireOpen() const { return open_ ? kFileOk : report(kFileNotOpen); }
-
-int SqliteKeyedFile::requireWritable() const {
-  if (!open_) return report(kFileNotOpen);
-  return readOnly_ ? report(kFileAccessDenied) : kFileOk;
-}
+const TableSchema* SqliteKeyedFile::openSchema() const { return store_ ? &store_->schema() : nullptr; }
 
 void SqliteKeyedFile::releaseLock() {
   if (locked_ && store_) store_->shareLock().release(exclusive_);
@@ -157,28 +134,10 @@ int SqliteKeyedFile::rebuildKeys() {
   return code == kFileOk ? report(kFileOk) : code;
 }
 
-QString SqliteKeyedFile::sendOption(const QString& option) {
-  const qsizetype eq = option.indexOf(u'=');
-  const QString name = (eq < 0 ? option : option.left(eq)).trimmed().toUpper();
-  if (eq >= 0) options_.insert(name, option.mid(eq + 1).trimmed());
-  report(kFileOk);
-  return options_.value(name);
-}
-
-FileState SqliteKeyedFile::state() const {
-  auto data = std::make_shared<SqliteFileState>();
-  data->connection = connection_.get();
-  data->physical = &table_->physical();
-  data->cursor = cursor_;
-  return FileState{std::move(data)};
-}
+FileState SqliteKeyedFile::state() const { return saveCursor(connection_.get(), *table_, cursor_); }
 
 int SqliteKeyedFile::restoreState(const FileState& state) {
-  const auto* data = dynamic_cast<const SqliteFileState*>(state.data.get());
-  if (!data || data->connection != connection_.get() || data->physical != &table_->physical())
-    return report(kFileNotOpen);
-  cursor_ = data->cursor;
-  return report(kFileOk);
+  return restoreCursor(state, connection_.get(), *table_, cursor_);
 }
 
 // ---- writing --------------------------------------------------------------------
@@ -306,16 +265,6 @@ bool SqliteKeyedFile::isDuplicate(const KeyDef& key, const Record& record) {
   if (store_->run(sql, binds, SqlAction::Read, [&](sqlite3_stmt*) { found = true; }) != kFileOk) return false;
   report(kFileOk);
   return found;
-}
-
-const KeyDef* SqliteKeyedFile::duplicateKey(const Record& record) {
-  for (const KeyDef& k : table_->keys) {
-    if (!k.unique) continue;
-    if (isDuplicate(k, record)) return &k;
-    if (currentRuntimeError().code != kFileOk) return nullptr;
-  }
-  report(kFileOk);
-  return nullptr;
 }
 
 // ---- transactions, size -----------------------------------------------------------

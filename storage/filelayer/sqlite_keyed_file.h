@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "storage/filelayer/file_layer.h"
+#include "storage/filelayer/handle_common.h"
 #include "storage/filelayer/seek_query.h"
 #include "storage/filelayer/sql_value.h"
 #include "storage/filelayer/table_schema.h"
@@ -17,45 +18,25 @@ namespace bv::sqlfile {
 class SqliteConnection;
 class TableStore;
 
-// A stored row as a select of TableSchema::selectList() gives it.
-struct StoredRow {
-  RecordPosition position = 0;
-  bool placeholder = false;
-  std::vector<SqlValue> values;  // the value columns
-};
-
-class SqliteKeyedFile final : public KeyedFile {
+class SqliteKeyedFile final : public CursorFile {
  public:
   SqliteKeyedFile(std::shared_ptr<SqliteConnection> connection, const TableDef& table);
   ~SqliteKeyedFile() override;
 
-  const TableDef& table() const override { return *table_; }
   QString path() const override;
-  bool isOpen() const override { return open_; }
-  int shareCode() const override { return open_ ? share_ : 0; }
-  bool isReadOnly() const override { return readOnly_; }
 
   int open(int shareCode, bool createMissing, bool lock) override;
   int close() override;
   int create() override;
   int rebuildKeys() override;
   RebuildReport lastRebuild() const override { return rebuilt_; }
-  QString sendOption(const QString& option) override;
 
   int get(const KeyDef& key, Record& record) override;
-  int setPosition(const KeyDef& key, const Record& values) override;
-  int setPosition(const KeyDef* key, FileEdge edge) override;
   int next(Record& record) override { return read(true, record); }
   int previous(Record& record) override { return read(false, record); }
   int readPage(bool forward, int count, std::vector<Record>& records, std::vector<RecordPosition>& positions) override;
-  RecordPosition position() const override { return cursor_.current; }
   int reget(RecordPosition position, Record& record) override;
   int resetTo(const KeyDef* key, RecordPosition position) override;
-  void watch() override { cursor_.watchArmed = true; }
-  bool isPlaceholder() const override { return cursor_.currentPlaceholder; }
-  void setPlaceholderSearch(bool on) override { cursor_.placeholderSearch = on; }
-  void setMemoSuppressed(bool on) override { cursor_.memoSuppressed = on; }
-  bool memoSuppressed() const override { return cursor_.memoSuppressed; }
   FileState state() const override;
   int restoreState(const FileState& state) override;
 
@@ -64,52 +45,27 @@ class SqliteKeyedFile final : public KeyedFile {
   int remove() override;
   int replaceAll(const std::vector<int>& fields, const Record& match, const Record& replacement,
                  qint64& changed) override;
-  const KeyDef* duplicateKey(const Record& record) override;
   bool isDuplicate(const KeyDef& key, const Record& record) override;
 
   int markForTransaction() override;
   qint64 recordCount() override;
   qint64 fileSize() override;
 
-  using Point = SequencePoint;
-  struct Cursor {
-    int key = 0;  // key number; 0 = position order
-    Point point;
-    RecordPosition current = 0;
-    bool currentPlaceholder = false;
-    bool watchArmed = false;
-    RecordPosition watched = 0;  // the record whose image is remembered
-    std::vector<SqlValue> image;
-    bool memoSuppressed = false;
-    bool placeholderSearch = false;
-  };
+  using Cursor = FileCursor;
 
  private:
-  int requireOpen() const;
+  const TableSchema* openSchema() const override;
   // 0 when `file` is a regular file or nothing; else 90 (and it is left alone).
   int checkDataFile(const QString& file) const;
-  int requireWritable() const;
-  const TableSchema& schema() const;
-  const KeyLayout* layoutOf(int keyNumber) const;
-  bool placeholdersVisible(const KeyLayout* key) const;
   QString directory() const;
   int readOne(const QString& sql, const std::vector<SqlValue>& binds, StoredRow& row, bool& found);
   int read(bool forward, Record& record);
-  // Makes a read row current: fills the record, takes the watch image, moves the point.
-  void take(const StoredRow& row, Record& record);
-  Point afterRow(const StoredRow& row, Point::Kind kind) const;
   void releaseLock();
 
   std::shared_ptr<SqliteConnection> connection_;
-  const TableDef* table_;
   std::shared_ptr<TableStore> store_;
-  bool open_ = false;
-  int share_ = 0;
-  bool readOnly_ = false;
   bool locked_ = false;
   bool exclusive_ = false;
-  Cursor cursor_;
-  QHash<QString, QString> options_;
   // The statement text of a fetch by key, built once per key and visibility.
   QHash<int, QString> getStatements_;
   const TableStore* getStatementsStore_ = nullptr;  // the store they were built for

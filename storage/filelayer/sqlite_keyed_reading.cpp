@@ -2,6 +2,7 @@
 // key value, by position, and positioning without reading.
 #include "storage/filelayer/sqlite_keyed_file.h"
 
+#include "storage/filelayer/handle_common.h"
 #include "storage/filelayer/sqlite_codes.h"
 #include "storage/filelayer/sqlite_connection.h"
 #include "storage/filelayer/table_store.h"
@@ -22,29 +23,6 @@ int SqliteKeyedFile::readOne(const QString& sql, const std::vector<SqlValue>& bi
     row.values.reserve(count);
     for (int i = 0; i < count; ++i) row.values.push_back(column(s, TableSchema::resultColumn(i)));
   });
-}
-
-SqliteKeyedFile::Point SqliteKeyedFile::afterRow(const StoredRow& row, Point::Kind kind) const {
-  Point p;
-  p.kind = kind;
-  p.position = row.position;
-  if (const KeyLayout* key = layoutOf(cursor_.key)) p.values = schema().keyValues(*key, row.values);
-  return p;
-}
-
-void SqliteKeyedFile::take(const StoredRow& row, Record& record) {
-  schema().fill(record, row.values, !cursor_.memoSuppressed);
-  cursor_.current = row.position;
-  cursor_.currentPlaceholder = row.placeholder;
-  if (cursor_.watchArmed) {
-    cursor_.watched = row.position;
-    cursor_.image = row.values;
-    cursor_.watchArmed = false;
-  } else {
-    cursor_.watched = 0;
-    cursor_.image.clear();
-  }
-  cursor_.point = afterRow(row, Point::Kind::After);
 }
 
 int SqliteKeyedFile::read(bool forward, Record& record) {
@@ -134,23 +112,6 @@ int SqliteKeyedFile::get(const KeyDef& key, Record& record) {
   if (!found) return report(kRecordNotFound);
   cursor_.key = key.number;
   take(row, record);
-  return report(kFileOk);
-}
-
-int SqliteKeyedFile::setPosition(const KeyDef& key, const Record& values) {
-  if (const int code = requireOpen(); code != kFileOk) return code;
-  const KeyLayout* layout = layoutOf(key.number);
-  if (!layout) return report(kTransactionNotSupported);
-  cursor_.key = key.number;
-  cursor_.point = Point{Point::Kind::Values, schema().keyValues(*layout, values), 0};
-  return report(kFileOk);
-}
-
-int SqliteKeyedFile::setPosition(const KeyDef* key, FileEdge edge) {
-  if (const int code = requireOpen(); code != kFileOk) return code;
-  if (key && !layoutOf(key->number)) return report(kTransactionNotSupported);
-  cursor_.key = key ? key->number : 0;
-  cursor_.point = Point{edge == FileEdge::Start ? Point::Kind::Start : Point::Kind::End, {}, 0};
   return report(kFileOk);
 }
 

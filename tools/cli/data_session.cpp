@@ -1,12 +1,13 @@
 #include "tools/cli/data_session.h"
 
+#include "storage/filelayer/layer_choice.h"
 #include "storage/managers/commit_warning.h"
 #include "tools/cli/exit_status.h"
 
 namespace bv::cli {
 
 DataSession::DataSession(const QString& dataDirectory)
-    : layer_(FileLayer::createSqlite({dataDirectory, dataDirectory})), files_(*layer_), relations_(files_) {}
+    : layer_(createLayer({dataDirectory, dataDirectory})), files_(*layer_), relations_(files_) {}
 
 int DataSession::inTransaction(const std::vector<FileManager*>& tables, const std::function<int()>& body) {
   constexpr int kWaitSeconds = 2;

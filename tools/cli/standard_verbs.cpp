@@ -18,6 +18,8 @@ const VerbRegistry& standardVerbs() {
     r.add(tableImportVerb());
     r.add(tableDeleteVerb());
     r.add(tableChangeVerb());
+    r.add(copyToServerVerb());
+    r.add(copyFromServerVerb());
     r.add(listVerb());
     r.add(formulaCostVerb());
     r.add(productionOrderVerb());

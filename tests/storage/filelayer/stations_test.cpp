@@ -63,7 +63,7 @@ TEST_F(Stations, ConcurrentInsertsFromTwoProcessesLoseNothing) {
       FileLayerOptions o;
       o.dataDirectory = dir.path();
       o.busyTimeoutMs = 10000;
-      auto l = FileLayer::createSqlite(o);
+      auto l = makeTestLayer(o);
       auto f = l->file(tableDef("Compra2"));
       if (f->open(kShareDenyNone) != kFileOk) return 1;
       for (int i = 0; i < kEach; ++i) {

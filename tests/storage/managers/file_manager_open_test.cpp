@@ -33,7 +33,7 @@ TEST_F(OpenTest, MissingFileIsCreatedOnFirstUseAndASecondOpenOnlyCounts) {
   ASSERT_EQ(bas.open(), 0);
   // Lazy: opening only counts.
   EXPECT_FALSE(bas.isOpen());
-  EXPECT_FALSE(QFileInfo::exists(path("Basicos.tps")));
+  EXPECT_FALSE(tableStored(dir.path(), "Basicos.tps"));
   EXPECT_EQ(bas.open(), 0);
   EXPECT_EQ(bas.openCount(), 2);
 
@@ -41,7 +41,7 @@ TEST_F(OpenTest, MissingFileIsCreatedOnFirstUseAndASecondOpenOnlyCounts) {
   EXPECT_EQ(bas.next(), 5);
   EXPECT_TRUE(bas.endOfFile());
   EXPECT_TRUE(bas.isOpen());
-  EXPECT_TRUE(QFileInfo::exists(path("Basicos.tps")));
+  EXPECT_TRUE(tableStored(dir.path(), "Basicos.tps"));
   EXPECT_TRUE(script.shown().empty());
 
   bas.close();
@@ -88,7 +88,7 @@ TEST_F(OpenTest, AFileKeptByAnotherStationOpensReadOnlyWithMessage2) {
 }
 
 TEST_F(OpenTest, AFileWhoseKeysNeedRebuildingIsRebuiltAfterMessage27) {
-  auto layer = std::make_shared<InjectingLayer>(FileLayer::createSqlite({dir.path(), dir.path()}));
+  auto layer = std::make_shared<InjectingLayer>(makeTestLayer({dir.path(), dir.path()}));
   FileManagers own(*layer, errors);
   FileManager& bas = own["Basicos"];
   ASSERT_EQ(bas.open(), 0);
@@ -174,7 +174,7 @@ TEST_F(OpenTest, AFileBeyondRepairShowsMessage26) {
 }
 
 TEST_F(OpenTest, TryOpenWithoutLazyOpenStoresTheFailureForLater) {
-  auto layer = std::make_shared<InjectingLayer>(FileLayer::createSqlite({dir.path(), dir.path()}));
+  auto layer = std::make_shared<InjectingLayer>(makeTestLayer({dir.path(), dir.path()}));
   FileManagers own(*layer, errors);
   FileManager& bas = own["Basicos"];
   bas.setLazyOpen(false);

@@ -143,7 +143,7 @@ TEST_F(ScopeTest, BoundFieldsReadTheEvaluatingContextsBuffer) {
 }
 
 TEST_F(ScopeTest, ReadFailuresInSequence) {
-  auto layer = std::make_shared<InjectingLayer>(FileLayer::createSqlite({dir.path(), dir.path()}));
+  auto layer = std::make_shared<InjectingLayer>(makeTestLayer({dir.path(), dir.path()}));
   FileManagers own(*layer, errors);
   FileManager& m = own["Basicos"];
   ASSERT_EQ(m.open(), 0);

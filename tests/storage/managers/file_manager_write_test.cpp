@@ -70,7 +70,7 @@ TEST_F(WriteTest, AnotherStationCountsTheReservedNumber) {
 }
 
 TEST_F(WriteTest, NumberTakenEveryRoundAsksMessage32) {
-  auto layer = std::make_shared<InjectingLayer>(FileLayer::createSqlite({dir.path(), dir.path()}));
+  auto layer = std::make_shared<InjectingLayer>(makeTestLayer({dir.path(), dir.path()}));
   FileManagers own(*layer, errors);
   FileManager& lin = own["Linea"];
   ASSERT_EQ(lin.open(), 0);

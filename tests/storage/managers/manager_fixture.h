@@ -10,6 +10,7 @@
 
 #include "runtime/halt.h"
 #include "runtime/scripted_presenter.h"
+#include "tests/support/test_layer.h"
 #include "storage/errors/standard_messages.h"
 #include "storage/managers/file_managers.h"
 
@@ -20,7 +21,7 @@ inline Decimal dec(const char* text) { return *Decimal::parse(std::string_view(t
 struct Station {
   explicit Station(const QString& directory, ErrorManager& errors,
                    const Dictionary& dictionary = Dictionary::instance())
-      : layer(FileLayer::createSqlite({directory, directory})), managers(*layer, errors, dictionary) {}
+      : layer(makeTestLayer({directory, directory})), managers(*layer, errors, dictionary) {}
   std::shared_ptr<FileLayer> layer;
   FileManagers managers;
 };

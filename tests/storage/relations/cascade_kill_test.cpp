@@ -29,7 +29,7 @@ QString lineName(int k) { return QStringLiteral("GRUPO %1").arg(k); }
 QString finishedName(int i) { return QStringLiteral("GRUPO %1 #%2").arg(i / kPerLine + 1).arg(i, 2, 10, QChar(u'0')); }
 
 struct Program {
-  explicit Program(const QString& dir) : layer(FileLayer::createSqlite({dir, dir})), files(*layer, errors()), relations(files) {}
+  explicit Program(const QString& dir) : layer(makeTestLayer({dir, dir})), files(*layer, errors()), relations(files) {}
   static ErrorManager& errors() {
     static ErrorManager* e = [] {
       auto* m = new ErrorManager;
@@ -130,7 +130,7 @@ struct Holdings {
 
 Holdings read(const QString& dir) {
   Holdings h;
-  auto layer = FileLayer::createSqlite({dir, dir});
+  auto layer = makeTestLayer({dir, dir});
   const auto each = [&](const char* label, const std::function<void(const Record&)>& f) {
     auto file = layer->file(tableDef(label));
     EXPECT_EQ(file->open(kShareDenyNone & 0xF0, false, false), kFileOk) << label;

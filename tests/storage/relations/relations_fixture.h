@@ -11,6 +11,7 @@
 
 #include "runtime/halt.h"
 #include "runtime/scripted_presenter.h"
+#include "tests/support/test_layer.h"
 #include "storage/errors/standard_messages.h"
 #include "storage/managers/file_managers.h"
 #include "storage/relations/relation_managers.h"
@@ -34,7 +35,7 @@ class BoundedPresenter : public ScriptedPresenter {
 class RelationsTest : public testing::Test {
  protected:
   RelationsTest()
-      : layer(std::make_shared<RecordingLayer>(FileLayer::createSqlite({dir.path(), dir.path()}))),
+      : layer(std::make_shared<RecordingLayer>(makeTestLayer({dir.path(), dir.path()}))),
         files(*layer, errors),
         relations(files),
         scope_(script) {

@@ -1,7 +1,6 @@
 // Update with integrity: cascades through the system's relations (the alias's
 // too), the tables marked for the transaction, restrict, clear, cascades that
 // go on down, and the changed-record message.
-#include <sqlite3.h>
 
 #include "tests/storage/relations/relations_fixture.h"
 
@@ -78,16 +77,15 @@ TEST_F(UpdateIntegrity, ATransactionThatCannotStartNamesTheTableHeldElsewhere) {
   const RecordPosition line = linea(3);
   terminado("T1", 3);
   // Another station writes to the finished products, and only to them.
-  sqlite3* other = nullptr;
-  ASSERT_EQ(sqlite3_open_v2(file("Terminado").file().path().toUtf8().constData(), &other, SQLITE_OPEN_READWRITE,
-                            nullptr),
-            SQLITE_OK);
-  ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  auto other = makeTestLayer({dir.path(), dir.path()});
+  auto theirs = other->file(file("Terminado").table());
+  ASSERT_EQ(theirs->open(kShareDenyNone), kFileOk);
+  ASSERT_EQ(theirs->markForTransaction(), kFileOk);
+  ASSERT_EQ(other->beginTransaction(1), kFileOk);
   current("Linea", line);
   file("Linea").buffer().setDecimal("LIN:CODIGO", Decimal(7));
   EXPECT_NE(rel("Linea").update(), 0);
-  sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
-  sqlite3_close(other);
+  other->rollback();
   ASSERT_EQ(script.shown().size(), 1u);
   EXPECT_EQ(script.shown().back().title(), "Transacción Cancelada");
   EXPECT_TRUE(script.shown().back().text().contains("sobre tabla " + file("Terminado").name() + "."))
@@ -269,7 +267,7 @@ TEST_F(UpdateIntegrity, RememberedLinksTellWhatTheRecordWasWhenRead) {
 TEST_F(UpdateIntegrity, RecordChangedByAnotherStationShowsTheLongMessage) {
   baseline();
   const RecordPosition line = linea(3);
-  auto otherLayer = FileLayer::createSqlite({dir.path(), dir.path()});
+  auto otherLayer = makeTestLayer({dir.path(), dir.path()});
   FileManagers theirs(*otherLayer, errors);
   FileManager& their = theirs["Linea"];
   ASSERT_EQ(their.open(), 0);
