@@ -4,6 +4,7 @@
 #include <QDir>
 #include <optional>
 
+#include "exchange/directory_archive.h"
 #include "exchange/update_archive.h"
 #include "runtime/message_presenter.h"
 #include "shell/form/form_window.h"
@@ -65,8 +66,7 @@ bool readFirstVersion(FileManager& versiones) {
 
 bool archiveAndRaise(FileManager& versiones, const QString& workingDirectory) {
   BusyCursor busy;  // the archiver's runs take a while: the windows wait for them
-  const ArchiveRun run =
-      runArchiveCommands(archiveCommands(QCoreApplication::applicationDirPath()), workingDirectory);
+  const ArchiveRun run = archiveDirectory(workingDirectory, QCoreApplication::applicationDirPath());
   busy.restore();
   if (!run.done) {
     showMessage(archiveFailureText(run), u"Crear Actualización"_s, MessageIcon::Exclamation, kButtonOk);

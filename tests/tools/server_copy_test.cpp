@@ -2,6 +2,7 @@
 // which run only with the tests' throwaway server.
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 #include "storage/filelayer/table_copy.h"
 #include "tests/support/test_layer.h"
@@ -49,6 +50,25 @@ TEST_F(ServerCopy, ARoundTripKeepsEveryTableAsItWasAndNeverCopiesOverData) {
   for (auto it = before.begin(); it != before.end(); ++it)
     EXPECT_EQ(after.value(it.key()).toStdString(), it.value().toStdString()) << it.key().toStdString();
   EXPECT_EQ(cli({u"copia-de-servidor"_s, back}).status, 1);
+}
+
+TEST_F(ServerCopy, TheUpdateArchiveOfADirectoryOnTheServerHoldsItsTables) {
+  fillDemo();
+  pointAtServer(data.path());
+  ASSERT_EQ(cli({u"copia-a-servidor"_s}).status, 0);
+  // Only the server holds the tables now.
+  QDir dir(data.path());
+  for (const QString& f : dir.entryList({u"*.tps"_s, u"*.TPS"_s}, QDir::Files)) ASSERT_TRUE(dir.remove(f));
+  const CliResult r = cli({u"actualizar"_s});
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  QProcess list;
+  list.start(u"python3"_s, {u"-m"_s, u"zipfile"_s, u"-l"_s, dir.filePath(u"Actualizacion_Vantora_System.zip"_s)});
+  ASSERT_TRUE(list.waitForFinished(60000));
+  const QString names = QString::fromUtf8(list.readAllStandardOutput());
+  for (const char* file : {"Basicos.tps", "Formula1.tps", "PRODUC01.TPS", "bravent"})
+    EXPECT_TRUE(names.contains(QString::fromLatin1(file), Qt::CaseInsensitive)) << file << names.toStdString();
+  // Nothing was left behind as files in the directory.
+  EXPECT_TRUE(dir.entryList({u"*.tps"_s, u"*.TPS"_s}, QDir::Files).isEmpty());
 }
 
 TEST_F(ServerCopy, ADirectoryThatNamesNoServerIsRefused) {
