@@ -78,6 +78,41 @@ const KeyDef* CursorFile::duplicateKey(const Record& record) { return firstDupli
 
 int CursorFile::requireOpen() const { return open_ ? kFileOk : report(kFileNotOpen); }
 
+bool CursorFile::pastEnd(bool forward) const {
+  return cursor_.point.kind == (forward ? Point::Kind::End : Point::Kind::Start);
+}
+
+int CursorFile::reachEnd(bool forward) {
+  cursor_.point = Point{forward ? Point::Kind::End : Point::Kind::Start, {}, 0};
+  return report(kRecordNotAvailable);
+}
+
+int CursorFile::read(bool forward, Record& record) {
+  if (const int code = requireOpen(); code != kFileOk) return code;
+  if (pastEnd(forward)) return report(kRecordNotAvailable);
+  StoredRow row;
+  bool found = false;
+  if (const int code = readBeyond(forward, row, found); code != kFileOk) return code;
+  if (!found) return reachEnd(forward);
+  take(row, record);
+  return report(kFileOk);
+}
+
+void CursorFile::markOpen(int shareCode, bool readOnly, bool locked, bool exclusive) {
+  open_ = true;
+  share_ = shareCode;
+  readOnly_ = readOnly;
+  locked_ = locked;
+  exclusive_ = exclusive;
+  cursor_ = FileCursor{};
+}
+
+void CursorFile::markClosed() {
+  open_ = false;
+  readOnly_ = false;
+  cursor_ = FileCursor{};
+}
+
 int CursorFile::requireWritable() const {
   if (!open_) return report(kFileNotOpen);
   return readOnly_ ? report(kFileAccessDenied) : kFileOk;

@@ -53,6 +53,8 @@ class CursorFile : public KeyedFile {
   void setMemoSuppressed(bool on) override { cursor_.memoSuppressed = on; }
   bool memoSuppressed() const override { return cursor_.memoSuppressed; }
   const KeyDef* duplicateKey(const Record& record) override;
+  int next(Record& record) override { return read(true, record); }
+  int previous(Record& record) override { return read(false, record); }
 
   using Point = SequencePoint;
 
@@ -61,17 +63,31 @@ class CursorFile : public KeyedFile {
   virtual const TableSchema* openSchema() const = 0;
   const TableSchema& schema() const { return *openSchema(); }
   int requireOpen() const;
+  // next() and previous(): the row beyond the sequence point made current.
+  int read(bool forward, Record& record);
   int requireWritable() const;
   const KeyLayout* layoutOf(int keyNumber) const;
   bool placeholdersVisible(const KeyLayout* key) const;
   // Makes a read row current (see takeRow()).
   void take(const StoredRow& row, Record& record);
   Point afterRow(const StoredRow& row, Point::Kind kind) const;
+  // Reads the one row beyond the sequence point in its direction (`found`
+  // false when there is none), without making it current.
+  virtual int readBeyond(bool forward, StoredRow& row, bool& found) = 0;
+  // Is the sequence already at the end it would read past?
+  bool pastEnd(bool forward) const;
+  // The sequence reached its end and stays there: 33.
+  int reachEnd(bool forward);
+  // The file is open now, with its store and lock taken; or closed again.
+  void markOpen(int shareCode, bool readOnly, bool locked, bool exclusive);
+  void markClosed();
 
   const TableDef* table_;
   bool open_ = false;
   int share_ = 0;
   bool readOnly_ = false;
+  bool locked_ = false;     // a share lock is held
+  bool exclusive_ = false;  // ... and it is the exclusive one
   FileCursor cursor_;
   QHash<QString, QString> options_;
 };

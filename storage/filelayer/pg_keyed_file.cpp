@@ -50,12 +50,7 @@ int PgKeyedFile::open(int shareCode, bool createMissing, bool lock) {
     return currentRuntimeError().code == kFileSystemError ? kFileSystemError : report(kFileAccessDenied);
   }
   store_ = std::move(store);
-  open_ = true;
-  share_ = shareCode;
-  readOnly_ = readOnly;
-  locked_ = locking;
-  exclusive_ = exclusive;
-  cursor_ = FileCursor{};
+  markOpen(shareCode, readOnly, locking, exclusive);
   return report(kFileOk);
 }
 
@@ -63,9 +58,7 @@ int PgKeyedFile::close() {
   if (!open_) return report(kFileNotOpen);
   releaseLock();
   store_.reset();
-  open_ = false;
-  readOnly_ = false;
-  cursor_ = FileCursor{};
+  markClosed();
   return report(kFileOk);
 }
 

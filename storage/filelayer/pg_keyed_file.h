@@ -28,8 +28,6 @@ class PgKeyedFile final : public CursorFile {
   int rebuildKeys() override;
 
   int get(const KeyDef& key, Record& record) override;
-  int next(Record& record) override { return read(true, record); }
-  int previous(Record& record) override { return read(false, record); }
   int readPage(bool forward, int count, std::vector<Record>& records, std::vector<RecordPosition>& positions) override;
   int reget(RecordPosition position, Record& record) override;
   int resetTo(const KeyDef* key, RecordPosition position) override;
@@ -53,13 +51,11 @@ class PgKeyedFile final : public CursorFile {
   StoredRow rowOf(const PgRows& rows, int row) const;
   // Runs a read of at most one row.
   int readOne(const QString& sql, const std::vector<SqlValue>& binds, StoredRow& row, bool& found);
-  int read(bool forward, Record& record);
+  int readBeyond(bool forward, StoredRow& row, bool& found) override;
   void releaseLock();
 
   std::shared_ptr<PgConnection> connection_;
   std::shared_ptr<PgTable> store_;
-  bool locked_ = false;
-  bool exclusive_ = false;
 };
 
 }  // namespace bv::sqlfile

@@ -37,22 +37,10 @@ int PgKeyedFile::readOne(const QString& sql, const std::vector<SqlValue>& binds,
   return kFileOk;
 }
 
-int PgKeyedFile::read(bool forward, Record& record) {
-  if (const int code = requireOpen(); code != kFileOk) return code;
-  using Kind = Point::Kind;
-  if ((forward && cursor_.point.kind == Kind::End) || (!forward && cursor_.point.kind == Kind::Start))
-    return report(kRecordNotAvailable);
+int PgKeyedFile::readBeyond(bool forward, StoredRow& row, bool& found) {
   const KeyLayout* key = layoutOf(cursor_.key);
   const SeekQuery q = pgSeekQuery(schema(), store_->name(), key, forward, cursor_.point, placeholdersVisible(key));
-  StoredRow row;
-  bool found = false;
-  if (const int code = readOne(q.sql, q.binds, row, found); code != kFileOk) return code;
-  if (!found) {
-    cursor_.point = Point{forward ? Kind::End : Kind::Start, {}, 0};
-    return report(kRecordNotAvailable);
-  }
-  take(row, record);
-  return report(kFileOk);
+  return readOne(q.sql, q.binds, row, found);
 }
 
 // One query for the page: the rows beyond the sequence point, LIMIT count. Only
@@ -61,18 +49,13 @@ int PgKeyedFile::read(bool forward, Record& record) {
 int PgKeyedFile::readPage(bool forward, int count, std::vector<Record>& records,
                           std::vector<RecordPosition>& positions) {
   if (const int code = requireOpen(); code != kFileOk) return code;
-  using Kind = Point::Kind;
-  if ((forward && cursor_.point.kind == Kind::End) || (!forward && cursor_.point.kind == Kind::Start))
-    return report(kRecordNotAvailable);
+  if (pastEnd(forward)) return report(kRecordNotAvailable);
   const KeyLayout* key = layoutOf(cursor_.key);
   const SeekQuery q = pgSeekQuery(schema(), store_->name(), key, forward, cursor_.point, placeholdersVisible(key),
                                   std::max(1, count));
   PgRows rows;
   if (const int code = connection_->run(q.sql, q.binds, SqlAction::Read, &rows); code != kFileOk) return code;
-  if (rows.count() == 0) {
-    cursor_.point = Point{forward ? Kind::End : Kind::Start, {}, 0};
-    return report(kRecordNotAvailable);
-  }
+  if (rows.count() == 0) return reachEnd(forward);
   const bool withMemo = !cursor_.memoSuppressed;
   StoredRow last;
   for (int i = 0; i < rows.count(); ++i) {

@@ -76,12 +76,7 @@ int SqliteKeyedFile::open(int shareCode, bool createMissing, bool lock) {
     return code;
   }
   store_ = std::move(store);
-  open_ = true;
-  share_ = shareCode;
-  readOnly_ = readOnly;
-  locked_ = locking;
-  exclusive_ = exclusive;
-  cursor_ = Cursor{};
+  markOpen(shareCode, readOnly, locking, exclusive);
   return report(kFileOk);
 }
 
@@ -89,9 +84,7 @@ int SqliteKeyedFile::close() {
   if (!open_) return report(kFileNotOpen);
   releaseLock();
   store_.reset();
-  open_ = false;
-  readOnly_ = false;
-  cursor_ = Cursor{};
+  markClosed();
   return report(kFileOk);
 }
 

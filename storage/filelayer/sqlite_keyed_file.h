@@ -32,8 +32,6 @@ class SqliteKeyedFile final : public CursorFile {
   RebuildReport lastRebuild() const override { return rebuilt_; }
 
   int get(const KeyDef& key, Record& record) override;
-  int next(Record& record) override { return read(true, record); }
-  int previous(Record& record) override { return read(false, record); }
   int readPage(bool forward, int count, std::vector<Record>& records, std::vector<RecordPosition>& positions) override;
   int reget(RecordPosition position, Record& record) override;
   int resetTo(const KeyDef* key, RecordPosition position) override;
@@ -59,13 +57,11 @@ class SqliteKeyedFile final : public CursorFile {
   int checkDataFile(const QString& file) const;
   QString directory() const;
   int readOne(const QString& sql, const std::vector<SqlValue>& binds, StoredRow& row, bool& found);
-  int read(bool forward, Record& record);
+  int readBeyond(bool forward, StoredRow& row, bool& found) override;
   void releaseLock();
 
   std::shared_ptr<SqliteConnection> connection_;
   std::shared_ptr<TableStore> store_;
-  bool locked_ = false;
-  bool exclusive_ = false;
   // The statement text of a fetch by key, built once per key and visibility.
   QHash<int, QString> getStatements_;
   const TableStore* getStatementsStore_ = nullptr;  // the store they were built for

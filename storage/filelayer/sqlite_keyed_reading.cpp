@@ -25,23 +25,11 @@ int SqliteKeyedFile::readOne(const QString& sql, const std::vector<SqlValue>& bi
   });
 }
 
-int SqliteKeyedFile::read(bool forward, Record& record) {
-  if (const int code = requireOpen(); code != kFileOk) return code;
-  using Kind = Point::Kind;
-  if ((forward && cursor_.point.kind == Kind::End) || (!forward && cursor_.point.kind == Kind::Start))
-    return report(kRecordNotAvailable);
+int SqliteKeyedFile::readBeyond(bool forward, StoredRow& row, bool& found) {
   const KeyLayout* key = layoutOf(cursor_.key);
   const SeekQuery q = seekQuery(schema(), store_->table(), key, forward, cursor_.point, placeholdersVisible(key),
                                !key || store_->hasIndex(*key));
-  StoredRow row;
-  bool found = false;
-  if (const int code = readOne(q.sql, q.binds, row, found); code != kFileOk) return code;
-  if (!found) {
-    cursor_.point = Point{forward ? Kind::End : Kind::Start, {}, 0};
-    return report(kRecordNotAvailable);
-  }
-  take(row, record);
-  return report(kFileOk);
+  return readOne(q.sql, q.binds, row, found);
 }
 
 // One query for the page: the rows beyond the sequence point, LIMIT count.
@@ -51,9 +39,7 @@ int SqliteKeyedFile::read(bool forward, Record& record) {
 int SqliteKeyedFile::readPage(bool forward, int count, std::vector<Record>& records,
                               std::vector<RecordPosition>& positions) {
   if (const int code = requireOpen(); code != kFileOk) return code;
-  using Kind = Point::Kind;
-  if ((forward && cursor_.point.kind == Kind::End) || (!forward && cursor_.point.kind == Kind::Start))
-    return report(kRecordNotAvailable);
+  if (pastEnd(forward)) return report(kRecordNotAvailable);
   const KeyLayout* key = layoutOf(cursor_.key);
   const SeekQuery q = seekQuery(schema(), store_->table(), key, forward, cursor_.point, placeholdersVisible(key),
                                !key || store_->hasIndex(*key), std::max(1, count));
@@ -75,10 +61,7 @@ int SqliteKeyedFile::readPage(bool forward, int count, std::vector<Record>& reco
     positions.resize(positions.size() - read);
     return code;
   }
-  if (read == 0) {
-    cursor_.point = Point{forward ? Kind::End : Kind::Start, {}, 0};
-    return report(kRecordNotAvailable);
-  }
+  if (read == 0) return reachEnd(forward);
   if (read > 1) cursor_.watchArmed = false;
   take(last, records.back());
   return report(kFileOk);
