@@ -78,6 +78,16 @@ const KeyDef* CursorFile::duplicateKey(const Record& record) { return firstDupli
 
 int CursorFile::requireOpen() const { return open_ ? kFileOk : report(kFileNotOpen); }
 
+const KeyLayout* CursorFile::collisionLayout(const KeyDef& key, const Record& record) const {
+  if (requireOpen() != kFileOk) return nullptr;
+  const KeyLayout* layout = layoutOf(key.number);
+  if (!layout || !layout->unique || (key.excludesBlank && record.isBlank(key))) {
+    report(kFileOk);
+    return nullptr;
+  }
+  return layout;
+}
+
 bool CursorFile::pastEnd(bool forward) const {
   return cursor_.point.kind == (forward ? Point::Kind::End : Point::Kind::Start);
 }

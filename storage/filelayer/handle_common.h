@@ -67,6 +67,10 @@ class CursorFile : public KeyedFile {
   int read(bool forward, Record& record);
   int requireWritable() const;
   const KeyLayout* layoutOf(int keyNumber) const;
+  // The layout of the unique key `record` could collide on; nullptr (nothing
+  // to check) for a closed file, a key that allows duplicates, or a key that
+  // leaves blanks out when the record's are blank.
+  const KeyLayout* collisionLayout(const KeyDef& key, const Record& record) const;
   bool placeholdersVisible(const KeyLayout* key) const;
   // Makes a read row current (see takeRow()).
   void take(const StoredRow& row, Record& record);

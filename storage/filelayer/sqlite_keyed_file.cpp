@@ -237,12 +237,8 @@ int SqliteKeyedFile::replaceAll(const std::vector<int>& fields, const Record& ma
 }
 
 bool SqliteKeyedFile::isDuplicate(const KeyDef& key, const Record& record) {
-  if (requireOpen() != kFileOk) return false;
-  const KeyLayout* layout = layoutOf(key.number);
-  if (!layout || !layout->unique || (key.excludesBlank && record.isBlank(key))) {
-    report(kFileOk);
-    return false;
-  }
+  const KeyLayout* layout = collisionLayout(key, record);
+  if (!layout) return false;
   // The same rows the unique index holds: placeholders count only on the
   // auto-numbered key.
   QStringList where;

@@ -16,6 +16,7 @@
 #include "runtime/scripted_presenter.h"
 #include "storage/errors/error_manager.h"
 #include "storage/managers/file_managers.h"
+#include "tests/support/stored_records.h"
 #include "storage/relations/relation_managers.h"
 
 namespace bv::test {
@@ -49,16 +50,7 @@ class ExchangeTest : public testing::Test {
   QString ini() const { return path(QStringLiteral("bravent.INI")); }
 
   // Writes one record straight into the table's file.
-  void put(const char* table, const std::function<void(Record&)>& fill) {
-    FileManager& m = files[QString::fromLatin1(table)];
-    ASSERT_EQ(m.open(), kLevelBenign);
-    ASSERT_EQ(m.use(), kLevelBenign);  // opened lazily: physically now
-    Record record(m.table());
-    record.clear();
-    fill(record);
-    EXPECT_EQ(m.file().add(record), kFileOk) << table;
-    m.close();
-  }
+  void put(const char* table, const std::function<void(Record&)>& fill) { putRecord(files, table, fill); }
   void basic(const char* code) {
     put("Basicos", [&](Record& r) { r.setText("BAS:CODIGO", QString::fromLatin1(code)); });
   }
@@ -103,15 +95,7 @@ class ExchangeTest : public testing::Test {
   std::vector<Record> sheet() { return rows("Planilla"); }
 
   // A table's records in file order.
-  std::vector<Record> rows(const char* table) {
-    FileManager& m = files[QString::fromLatin1(table)];
-    std::vector<Record> out;
-    EXPECT_EQ(m.open(), kLevelBenign);
-    m.setPosition(nullptr, FileEdge::Start);
-    while (m.tryNext() == kLevelBenign) out.push_back(m.buffer());
-    m.close();
-    return out;
-  }
+  std::vector<Record> rows(const char* table) { return storedRecords(files, table); }
 
   QTemporaryDir dir;
   std::shared_ptr<FileLayer> layer;

@@ -17,6 +17,7 @@
 #include "runtime/scripted_presenter.h"
 #include "storage/errors/error_manager.h"
 #include "storage/managers/file_managers.h"
+#include "tests/support/stored_records.h"
 
 namespace bv::test {
 
@@ -40,26 +41,9 @@ class PrintingTest : public testing::Test {
   QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
 
   // Writes one record straight into the table's file.
-  void put(const char* table, const std::function<void(Record&)>& fill) {
-    FileManager& m = files[QString::fromLatin1(table)];
-    ASSERT_EQ(m.open(), kLevelBenign);
-    ASSERT_EQ(m.use(), kLevelBenign);  // opened lazily: physically now
-    Record record(m.table());
-    record.clear();
-    fill(record);
-    EXPECT_EQ(m.file().add(record), kFileOk) << table;
-    m.close();
-  }
+  void put(const char* table, const std::function<void(Record&)>& fill) { putRecord(files, table, fill); }
   // The records of a table in file order.
-  std::vector<Record> rows(const char* table) {
-    FileManager& m = files[QString::fromLatin1(table)];
-    std::vector<Record> out;
-    EXPECT_EQ(m.open(), kLevelBenign);
-    m.setPosition(nullptr, FileEdge::Start);
-    while (m.tryNext() == kLevelBenign) out.push_back(m.buffer());
-    m.close();
-    return out;
-  }
+  std::vector<Record> rows(const char* table) { return storedRecords(files, table); }
 
   void product(const char* code, const QString& description, int line = 0, int chart = 0, int brand = 0) {
     put("Terminado", [&](Record& r) {
